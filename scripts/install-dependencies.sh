@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and be tested, when missing.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation xvfb xauth)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

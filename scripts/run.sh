@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-dependencies.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"

@@ -1,0 +1,123 @@
+#include "NameRules.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace NameRules {
+
+namespace {
+
+constexpr qsizetype extensionLength = 3;
+constexpr qsizetype dotAndExtensionLength = 4;
+
+QString withExtension(const QString &front, const QString &extension)
+{
+    return front + u'.' + extension;
+}
+
+QChar foldedLetter(QChar letter)
+{
+    switch (letter.unicode()) {
+    case u'á': return u'a';
+    case u'é': return u'e';
+    case u'í': return u'i';
+    case u'ó': case u'ö': case u'ő': return u'o';
+    case u'ú': case u'ü': case u'ű': return u'u';
+    default: return letter;
+    }
+}
+
+} // namespace
+
+std::optional<SplitName> SplitFileName(const QString &name)
+{
+    if (name.size() < dotAndExtensionLength)
+        return std::nullopt;
+    return SplitName{name.first(name.size() - dotAndExtensionLength), name.last(extensionLength)};
+}
+
+std::optional<QString> ExtensionOf(const QString &name)
+{
+    if (name.size() < extensionLength)
+        return std::nullopt;
+    return name.last(extensionLength);
+}
+
+QString NumberText(int number)
+{
+    return QString::number(number).rightJustified(3, u'0');
+}
+
+QString ApplyCaseMode(const QString &text, CaseMode mode)
+{
+    switch (mode) {
+    case CaseMode::Lower:
+        return QLocale::system().toLower(text);
+    case CaseMode::Upper:
+        return QLocale::system().toUpper(text);
+    case CaseMode::Unchanged:
+        break;
+    }
+    return text;
+}
+
+std::optional<QString> ComposeNewName(const QString &name, const RenameSettings &settings, int number,
+                                      RunKind run)
+{
+    if (run == RunKind::SelectedFiles) {
+        const std::optional<QString> extension = ExtensionOf(name);
+        if (!extension)
+            return std::nullopt;
+        if (!settings.numbering)
+            return ApplyCaseMode(name, settings.caseMode);
+        return ApplyCaseMode(withExtension(settings.newText + NumberText(number), *extension), settings.caseMode);
+    }
+
+    const std::optional<SplitName> split = SplitFileName(name);
+    if (!split)
+        return std::nullopt;
+    const QString front = settings.append ? settings.newText : QString();
+    if (settings.numbering)
+        return ApplyCaseMode(withExtension(front + NumberText(number), split->extension), settings.caseMode);
+    if (settings.append)
+        return ApplyCaseMode(withExtension(front + split->base, split->extension), settings.caseMode);
+    // Without numbering only the case changes; should the case be left unchanged, the file
+    // keeps its listed name.
+    return ApplyCaseMode(name, settings.caseMode);
+}
+
+bool HasJpeExtension(const QString &name)
+{
+    return name.size() >= extensionLength && name.last(extensionLength).compare(u"jpe", Qt::CaseInsensitive) == 0;
+}
+
+std::optional<QString> RewriteJpeExtension(const QString &name)
+{
+    const std::optional<SplitName> split = SplitFileName(name);
+    if (!split)
+        return std::nullopt;
+    return withExtension(split->base, QStringLiteral("jpg"));
+}
+
+QString FoldAccents(const QString &name)
+{
+    QString folded = name;
+    for (QChar &letter : folded)
+        letter = foldedLetter(letter);
+    return folded;
+}
+
+std::optional<QString> FoldedNewName(const QString &name)
+{
+    const std::optional<SplitName> split = SplitFileName(name);
+    if (!split)
+        return std::nullopt;
+    return withExtension(FoldAccents(split->base), split->extension);
+}
+
+QString FullPath(const QString &folder, const QString &name)
+{
+    return folder + QDir::separator() + name;
+}
+
+} // namespace NameRules

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "RenameSettings.h"
+
+#include <QString>
+
+#include <optional>
+
+// The rules that turn a listed file name into its new name. They cut names at fixed positions:
+// a name is taken to end in a dot and a three-letter extension, and no rule searches for the
+// dot. A rule that needs more characters than a name has gives no name.
+namespace NameRules {
+
+// A listed name cut into its base (all but the last four characters) and its extension (the
+// last three); the character between them, normally the dot, belongs to neither.
+struct SplitName {
+    QString base;
+    QString extension;
+};
+
+enum class RunKind { WholeList, SelectedFiles };
+
+std::optional<SplitName> SplitFileName(const QString &name);
+
+// The last three characters of a name, the only part the selected-files run cuts.
+std::optional<QString> ExtensionOf(const QString &name);
+
+// The running number with at least three digits: 000, 007, 099, 100, 1234.
+QString NumberText(int number);
+
+QString ApplyCaseMode(const QString &text, CaseMode mode);
+
+// The new name of the file at running number `number` in the main pass of a run.
+std::optional<QString> ComposeNewName(const QString &name, const RenameSettings &settings, int number,
+                                      RunKind run);
+
+// True when the last three characters of the name are "jpe" in any letter case.
+bool HasJpeExtension(const QString &name);
+
+// For a name with the jpe extension: its base followed by ".jpg".
+std::optional<QString> RewriteJpeExtension(const QString &name);
+
+// The name with the nine lower-case Hungarian accented vowels made plain.
+QString FoldAccents(const QString &name);
+
+// The folded base, a dot and the name's own extension, which is never folded.
+std::optional<QString> FoldedNewName(const QString &name);
+
+// The folder, the platform's separator and the name. A folder that already ends in the
+// separator still gets one more.
+QString FullPath(const QString &folder, const QString &name);
+
+} // namespace NameRules

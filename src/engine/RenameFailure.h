@@ -1,0 +1,19 @@
+#pragma once
+
+#include "FileCondition.h"
+
+#include <QString>
+
+// Why a run stopped at a file: no folder to work in, a listed name too short to cut, or a step
+// that the file system refused.
+struct RenameFailure {
+    enum class Kind { NoFolder, NameTooShort, Refused };
+
+    Kind kind = Kind::Refused;
+    QString oldName;
+    QString newName;
+    FileCondition condition = FileCondition::Other;
+
+    static QString title();
+    QString message() const;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+// What went wrong in a file or drive operation, in the order in which the program's error
+// messages test the conditions. NameTaken is a rename refused because the new name is in use.
+enum class FileCondition {
+    DeviceUnavailable,
+    DiskNotReady,
+    DiskFull,
+    InvalidFileName,
+    PathNotFound,
+    AccessDenied,
+    AlreadyOpen,
+    EndOfFile,
+    Other,
+    NameTaken,
+};
+
+// The outcome of a file operation: empty when it succeeded.
+using FileError = std::optional<FileCondition>;

@@ -1,0 +1,35 @@
+#include "FileNameOrder.h"
+
+#include <QCollator>
+#include <QCollatorSortKey>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+void sortFileNames(QStringList &names)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+
+    // One sort key per name makes each comparison a plain byte comparison.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(names.size());
+    for (const QString &name : std::as_const(names))
+        keys.push_back(collator.sortKey(name));
+
+    std::vector<qsizetype> order(names.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const int byCollation = keys[a].compare(keys[b]);
+        if (byCollation != 0)
+            return byCollation < 0;
+        return names[a] < names[b];
+    });
+
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (qsizetype index : order)
+        sorted.append(std::move(names[index]));
+    names = std::move(sorted);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "FolderListing.h"
+#include "RenameFolder.h"
+
+#include <QString>
+
+#include <memory>
+
+// The file system as the program sees it: folder listings for the file list and open folders
+// for the rename runs. Tests put their own in place of the real one.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Regular files of the folder (and links to regular files) whose names match one of the
+    // ";"-separated wildcard patterns, hidden files left out, in the user's alphabetical order.
+    virtual FolderListing listFiles(const QString &folder, const QString &patterns) const = 0;
+
+    // Opens an existing folder given by its absolute path; nullptr when there is none.
+    virtual std::unique_ptr<RenameFolder> openFolder(const QString &folder) const = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "NoReplaceRename_posix.h"
+#include "RenameFolder.h"
+
+#include <optional>
+
+// A folder opened by its descriptor: every file step works on leaf names relative to it.
+class PosixRenameFolder final : public RenameFolder {
+public:
+    PosixRenameFolder(int descriptor, SystemCalls &calls);
+    ~PosixRenameFolder() override;
+
+    PosixRenameFolder(const PosixRenameFolder &) = delete;
+    PosixRenameFolder &operator=(const PosixRenameFolder &) = delete;
+
+    FileError setArchiveOnly(const QString &name) override;
+    FileError rename(const QString &oldName, const QString &newName) override;
+    bool isRemoved() const override;
+
+private:
+    bool keepsSingleReadOnlyFlag();
+
+    int m_descriptor;
+    NoReplaceRename m_rename;
+    std::optional<bool> m_singleReadOnlyFlag;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FileCondition.h"
+
+#include <QString>
+
+// An open folder in which a rename run works. Files are named by their leaf names; a name with a
+// path separator is refused, so nothing ever leaves the folder.
+class RenameFolder {
+public:
+    virtual ~RenameFolder() = default;
+
+    // Clears the read-only state of the file, the only one of the archive-alone attributes
+    // that this system knows. A symbolic link is left as it is.
+    virtual FileError setArchiveOnly(const QString &name) = 0;
+
+    // Renames the file without ever replacing another one. The same name succeeds untouched;
+    // a change of letter case alone succeeds also where the file system ignores case.
+    virtual FileError rename(const QString &oldName, const QString &newName) = 0;
+
+    // True once the folder itself has been removed from the file system.
+    virtual bool isRemoved() const = 0;
+};

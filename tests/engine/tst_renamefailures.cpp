@@ -1,0 +1,214 @@
+#include "FailingFileSystem.h"
+#include "LocalFileSystem.h"
+#include "RenameCommand.h"
+#include "ScriptedWindow.h"
+#include "TemporaryFolder.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString stopped = QStringLiteral("A futás leállt; a már átnevezett fájlok az új nevükön maradtak.");
+
+QString refusal(const QString &oldName, const QString &newName, const QString &reason)
+{
+    return QStringLiteral("A(z) „%1” fájl nem nevezhető át erre: „%2”.\n%3\n%4").arg(oldName, newName, reason, stopped);
+}
+
+// The window after a run, failed or not: bar hidden at its minimum, controls back, list re-read.
+void verifyRestored(const ScriptedWindow &window, int refreshes)
+{
+    QVERIFY(!window.isProgressVisible());
+    QCOMPARE(window.progressValue(), 0);
+    QVERIFY(window.isEnabled(LockableControl::Command2));
+    QVERIFY(window.isEnabled(LockableControl::Command3));
+    QVERIFY(window.isEnabled(LockableControl::Check1));
+    QCOMPARE(window.log.count(QStringLiteral("refresh")), refreshes);
+}
+
+} // namespace
+
+class TestRenameFailures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void takenNameKeepsBothFiles();
+    void injectedFailureStopsAtThatFile();
+    void hardLinksDifferingInCaseStay();
+    void failureInLaterPassStopsTheRun();
+    void refusedNames_data();
+    void refusedNames();
+    void removedFileStopsTheRun();
+    void noFolderRenamesNothing_data();
+    void noFolderRenamesNothing();
+
+private:
+    LocalFileSystem m_fileSystem;
+};
+
+void TestRenameFailures::takenNameKeepsBothFiles()
+{
+    TemporaryFolder folder;
+    folder.create(QStringLiteral("a.txt"), "first");
+    folder.create(QStringLiteral("b.txt"), "second");
+    folder.create(QStringLiteral("001.txt"), "numbered already");
+    ScriptedWindow window(m_fileSystem, folder.path(), QStringLiteral("*.jpg;a.txt;b.txt"));
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), refusal("b.txt", "001.txt", "Már létezik ilyen nevű fájl."));
+    QCOMPARE(folder.entries(), (QStringList{"000.txt", "001.txt", "b.txt"}));
+    QCOMPARE(folder.content("001.txt"), QByteArray("numbered already"));
+    QCOMPARE(folder.content("b.txt"), QByteArray("second"));
+    verifyRestored(window, 1);
+}
+
+void TestRenameFailures::injectedFailureStopsAtThatFile()
+{
+    TemporaryFolder folder;
+    folder.createAll({"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"});
+    const FailingFileSystem failing(m_fileSystem, 3, FileCondition::AlreadyOpen);
+    ScriptedWindow window(failing, folder.path());
+    RenameCommand command(window, failing);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), refusal("c.txt", "002.txt", "A fájl már megnyitott."));
+    QCOMPARE(folder.entries(), (QStringList{"000.txt", "001.txt", "c.txt", "d.txt", "e.txt"}));
+    QCOMPARE(failing.renameCount(), 3);
+    verifyRestored(window, 1);
+    QVERIFY(window.isEnabled(LockableControl::Text1));
+}
+
+void TestRenameFailures::hardLinksDifferingInCaseStay()
+{
+    TemporaryFolder folder;
+    folder.create(QStringLiteral("X.JPG"), "photo");
+    QVERIFY(::link(QFile::encodeName(folder.filePath("X.JPG")).constData(),
+                   QFile::encodeName(folder.filePath("x.jpg")).constData()) == 0);
+    ScriptedWindow window(m_fileSystem, folder.path());
+    window.checks[0] = 0;
+    window.option = 0;
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), refusal("X.JPG", "x.jpg", "Már létezik ilyen nevű fájl."));
+    QCOMPARE(folder.entries(), (QStringList{"X.JPG", "x.jpg"}));
+}
+
+void TestRenameFailures::failureInLaterPassStopsTheRun()
+{
+    TemporaryFolder folder;
+    folder.create(QStringLiteral("b.jpe"), "jpe");
+    folder.create(QStringLiteral("b.jpg"), "jpg");
+    folder.create(QStringLiteral("Ék.txt"), "text");
+    ScriptedWindow window(m_fileSystem, folder.path());
+    window.checks = {0, 1, 1, 0};
+    window.option = 0;
+    window.check2Visible = true;
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), refusal("b.jpe", "b.jpg", "Már létezik ilyen nevű fájl."));
+    QCOMPARE(folder.entries(), (QStringList{"b.jpe", "b.jpg", "ék.txt"}));
+    QCOMPARE(folder.content("b.jpg"), QByteArray("jpg"));
+    verifyRestored(window, 2);
+}
+
+void TestRenameFailures::refusedNames_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("newText");
+    QTest::addColumn<bool>("selectFirst");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("slash in typed text") << QStringList{"a.txt", "b.txt"} << "x/" << false
+                                         << refusal("a.txt", "x/000.txt", "Érvénytelen fájlnév.");
+    QTest::newRow("whole list: three characters") << QStringList{"abc", "b.txt"} << "" << false
+                                                  << refusal("abc", "", "A név túl rövid.");
+    QTest::newRow("selected: two characters") << QStringList{"ab", "b.txt"} << "" << true
+                                              << refusal("ab", "", "A név túl rövid.");
+}
+
+void TestRenameFailures::refusedNames()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, newText);
+    QFETCH(bool, selectFirst);
+    TemporaryFolder folder;
+    folder.createAll(files);
+    ScriptedWindow window(m_fileSystem, folder.path());
+    window.checks = {1, 0, 0, 1};
+    window.newText = newText;
+    if (selectFirst)
+        window.select({0});
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QTEST(failure->message(), "message");
+    files.sort();
+    QCOMPARE(folder.entries(), files);
+}
+
+void TestRenameFailures::removedFileStopsTheRun()
+{
+    TemporaryFolder folder;
+    folder.createAll({"a.txt", "b.txt", "c.txt"});
+    ScriptedWindow window(m_fileSystem, folder.path());
+    QVERIFY(QFile::remove(folder.filePath("b.txt")));
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), refusal("b.txt", "001.txt", "Az útvonal nem létezik."));
+    QCOMPARE(folder.entries(), (QStringList{"000.txt", "c.txt"}));
+}
+
+void TestRenameFailures::noFolderRenamesNothing_data()
+{
+    QTest::addColumn<QString>("pathDisplay");
+    QTest::addColumn<bool>("removeFolder");
+
+    QTest::newRow("start text") << "*elérési út*" << false;
+    QTest::newRow("relative path") << "." << false;
+    QTest::newRow("folder removed") << "" << true;
+}
+
+void TestRenameFailures::noFolderRenamesNothing()
+{
+    QFETCH(QString, pathDisplay);
+    QFETCH(bool, removeFolder);
+    auto folder = std::make_unique<TemporaryFolder>();
+    folder->createAll({"a.txt", "b.txt"});
+    ScriptedWindow window(m_fileSystem, folder->path());
+    if (!pathDisplay.isEmpty())
+        window.pathDisplay = pathDisplay;
+    const QStringList before = folder->entries();
+    if (removeFolder)
+        folder.reset();
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), QStringLiteral("Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal."));
+    if (folder)
+        QCOMPARE(folder->entries(), before);
+    verifyRestored(window, 1);
+}
+
+QTEST_GUILESS_MAIN(TestRenameFailures)
+#include "tst_renamefailures.moc"

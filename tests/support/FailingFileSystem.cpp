@@ -1,0 +1,45 @@
+#include "FailingFileSystem.h"
+
+class FailingFolder final : public RenameFolder {
+public:
+    FailingFolder(std::unique_ptr<RenameFolder> real, const FailingFileSystem &owner)
+        : m_real(std::move(real))
+        , m_owner(owner)
+    {
+    }
+
+    FileError setArchiveOnly(const QString &name) override { return m_real->setArchiveOnly(name); }
+
+    FileError rename(const QString &oldName, const QString &newName) override
+    {
+        if (++m_owner.m_renames == m_owner.m_failingRename)
+            return m_owner.m_condition;
+        return m_real->rename(oldName, newName);
+    }
+
+    bool isRemoved() const override { return m_real->isRemoved(); }
+
+private:
+    std::unique_ptr<RenameFolder> m_real;
+    const FailingFileSystem &m_owner;
+};
+
+FailingFileSystem::FailingFileSystem(const FileSystem &real, int failingRename, FileCondition condition)
+    : m_real(real)
+    , m_failingRename(failingRename)
+    , m_condition(condition)
+{
+}
+
+FolderListing FailingFileSystem::listFiles(const QString &folder, const QString &patterns) const
+{
+    return m_real.listFiles(folder, patterns);
+}
+
+std::unique_ptr<RenameFolder> FailingFileSystem::openFolder(const QString &folder) const
+{
+    std::unique_ptr<RenameFolder> real = m_real.openFolder(folder);
+    if (!real)
+        return nullptr;
+    return std::make_unique<FailingFolder>(std::move(real), *this);
+}
