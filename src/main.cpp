@@ -1,0 +1,25 @@
+#include "LocalFileSystem.h"
+#include "QtMessageBoxes.h"
+#include "cserel.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
+// Starts the program in its main window, drawn as a classic desktop dialog, with Qt's own
+// texts (standard buttons) in Hungarian.
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    const LocalFileSystem fileSystem;
+    QtMessageBoxes messages;
+    cserel mainWindow(fileSystem, messages);
+    mainWindow.show();
+    return QApplication::exec();
+}

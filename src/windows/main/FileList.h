@@ -1,0 +1,42 @@
+#pragma once
+
+#include "FileListModel.h"
+
+#include <QListView>
+
+#include <vector>
+
+class FileSystem;
+
+// The file list: the files of one folder that match the pattern, in alphabetical order. A
+// plain click turns an entry's selected flag over. Every re-read of the folder drops the
+// selection and leaves no current entry.
+class FileList final : public QListView {
+    Q_OBJECT
+
+public:
+    FileList(const FileSystem &fileSystem, QWidget *parent = nullptr);
+
+    QString folder() const { return m_folder; }
+    void setFolder(const QString &folder);
+    QString pattern() const { return m_pattern; }
+    void setPattern(const QString &pattern);
+    void refresh();
+
+    int count() const { return int(m_model.names().size()); }
+    QString name(int index) const { return m_model.names().at(index); }
+    bool isSelected(int index) const { return m_selected[size_t(index)]; }
+    int listIndex() const { return currentIndex().row(); }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void updateSelectedFlags(const QItemSelection &selected, const QItemSelection &deselected);
+
+    const FileSystem &m_fileSystem;
+    FileListModel m_model;
+    QString m_folder;
+    QString m_pattern = QStringLiteral("*.*");
+    std::vector<bool> m_selected;
+};

@@ -1,0 +1,20 @@
+#include "FileListModel.h"
+
+void FileListModel::setNames(QStringList names)
+{
+    beginResetModel();
+    m_names = std::move(names);
+    endResetModel();
+}
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_names.size());
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return m_names.at(index.row());
+}

@@ -1,0 +1,10 @@
+#include "SettingsFrame.h"
+
+#include <QMouseEvent>
+
+void SettingsFrame::mousePressEvent(QMouseEvent *event)
+{
+    QGroupBox::mousePressEvent(event);
+    if (!childAt(event->position().toPoint()))
+        emit mouseDown(event->button());
+}

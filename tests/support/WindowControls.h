@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTest>
+#include <QWidget>
+
+class FileList;
+
+// Finds a control of a window by its name; a missing one ends the test run at once.
+template<typename Control>
+Control *control(const QWidget &window, const char *name)
+{
+    auto *found = window.findChild<Control *>(QLatin1String(name));
+    if (!found)
+        qFatal("No control named %s", name);
+    return found;
+}
+
+// Points the main window at a folder as the folder chooser does: the list's folder and the
+// path display.
+void pointMainWindowAt(const QWidget &window, const QString &folder);
+
+// A plain click on entry `row` of the file list.
+void clickEntry(FileList *list, int row);
