@@ -1,5 +1,9 @@
+#include "CurrentFolders.h"
 #include "LocalFileSystem.h"
+#include "Module1.h"
+#include "ProgramContext.h"
 #include "QtMessageBoxes.h"
+#include "SystemVolumes.h"
 #include "cserel.h"
 
 #include <QApplication>
@@ -19,7 +23,11 @@ int main(int argc, char *argv[])
 
     const LocalFileSystem fileSystem;
     QtMessageBoxes messages;
-    cserel mainWindow(fileSystem, messages);
+    const SystemVolumes volumes;
+    CurrentFolders currentFolders;
+    Module1 module1(fileSystem, messages);
+    ProgramContext context{fileSystem, messages, volumes, currentFolders, module1};
+    cserel mainWindow(context);
     mainWindow.show();
     return QApplication::exec();
 }

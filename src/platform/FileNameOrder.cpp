@@ -7,10 +7,23 @@
 #include <numeric>
 #include <vector>
 
+namespace {
+
+// The user's collation; the "C" locale has none beyond character codes, which would put every
+// capital before every small letter, so the language-neutral collation stands in for it.
+QCollator userCollator()
+{
+    const QLocale user;
+    QCollator collator(user.language() == QLocale::C ? QLocale(QLocale::English) : user);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+} // namespace
+
 void sortFileNames(QStringList &names)
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator collator = userCollator();
 
     // One sort key per name makes each comparison a plain byte comparison.
     std::vector<QCollatorSortKey> keys;

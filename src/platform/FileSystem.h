@@ -17,6 +17,13 @@ public:
     // ";"-separated wildcard patterns, hidden files left out, in the user's alphabetical order.
     virtual FolderListing listFiles(const QString &folder, const QString &patterns) const = 0;
 
+    // Subfolders of the folder, hidden ones left out, in the same order as files.
+    virtual FolderListing listFolders(const QString &folder) const = 0;
+
+    // Reads every entry of the folder without keeping any: tells whether the folder's drive
+    // can be used at all.
+    virtual FileError readFolder(const QString &folder) const = 0;
+
     // Opens an existing folder given by its absolute path; nullptr when there is none.
     virtual std::unique_ptr<RenameFolder> openFolder(const QString &folder) const = 0;
 };

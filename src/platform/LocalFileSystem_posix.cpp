@@ -16,24 +16,20 @@
 
 namespace {
 
-bool isRegularFile(int folder, const char *name, int flags)
+bool hasKind(int folder, const char *name, mode_t kind)
 {
     struct stat status {};
-    return ::fstatat(folder, name, &status, flags) == 0 && S_ISREG(status.st_mode);
+    return ::fstatat(folder, name, &status, 0) == 0 && (status.st_mode & S_IFMT) == kind;
 }
 
-// Regular files, and symbolic links whose target is a regular file.
-bool isListedKind(int folder, const dirent &entry)
+// The entry's kind, links followed: only links and file systems that give no kind need a stat.
+bool isOfKind(int folder, const dirent &entry, unsigned char directType, mode_t kind)
 {
-    switch (entry.d_type) {
-    case DT_REG:
+    if (entry.d_type == directType)
         return true;
-    case DT_LNK:
-    case DT_UNKNOWN:
-        return isRegularFile(folder, entry.d_name, 0);
-    default:
-        return false;
-    }
+    if (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN)
+        return hasKind(folder, entry.d_name, kind);
+    return false;
 }
 
 // The next entry, or nullptr at the end or on a read error, which is then set.
@@ -52,9 +48,10 @@ bool isRemovedFolder(int folder)
     return ::fstat(folder, &status) == 0 && status.st_nlink == 0;
 }
 
-} // namespace
-
-FolderListing LocalFileSystem::listFiles(const QString &folder, const QString &patterns) const
+// Reads the folder and keeps the visible names that `accept` takes, in display order. A
+// folder removed after it was opened reads as a missing path.
+template<typename Accept>
+FolderListing scanFolder(const QString &folder, Accept accept)
 {
     const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
@@ -66,14 +63,13 @@ FolderListing LocalFileSystem::listFiles(const QString &folder, const QString &p
         return {{}, conditionOfErrno(error)};
     }
 
-    const FilePattern pattern(patterns);
     FolderListing listing;
     int readError = 0;
     while (const dirent *entry = nextEntry(stream, &readError)) {
         if (entry->d_name[0] == '.')
             continue;
         const QString name = QFile::decodeName(entry->d_name);
-        if (pattern.matches(name) && isListedKind(descriptor, *entry))
+        if (accept(descriptor, *entry, name))
             listing.names.append(name);
     }
     if (readError != 0)
@@ -84,6 +80,29 @@ FolderListing LocalFileSystem::listFiles(const QString &folder, const QString &p
 
     sortFileNames(listing.names);
     return listing;
+}
+
+} // namespace
+
+// Regular files, and symbolic links whose target is a regular file.
+FolderListing LocalFileSystem::listFiles(const QString &folder, const QString &patterns) const
+{
+    const FilePattern pattern(patterns);
+    return scanFolder(folder, [&](int descriptor, const dirent &entry, const QString &name) {
+        return pattern.matches(name) && isOfKind(descriptor, entry, DT_REG, S_IFREG);
+    });
+}
+
+FolderListing LocalFileSystem::listFolders(const QString &folder) const
+{
+    return scanFolder(folder, [](int descriptor, const dirent &entry, const QString &) {
+        return isOfKind(descriptor, entry, DT_DIR, S_IFDIR);
+    });
+}
+
+FileError LocalFileSystem::readFolder(const QString &folder) const
+{
+    return scanFolder(folder, [](int, const dirent &, const QString &) { return false; }).error;
 }
 
 std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const QString &folder) const

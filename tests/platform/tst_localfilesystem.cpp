@@ -15,6 +15,7 @@ private slots:
     void initTestCase();
     void listsOnlyVisibleRegularFiles();
     void listsInAlphabeticalOrderWithoutRegardToCase();
+    void listsWithoutRegardToCaseInCLocale();
     void listingOfMissingFolderFails();
     void renameOutcomes_data();
     void renameOutcomes();
@@ -51,6 +52,18 @@ void TestLocalFileSystem::listsInAlphabeticalOrderWithoutRegardToCase()
 
     QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names,
              (QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Bea.txt", "béla.txt", "Zoltán.txt"}));
+}
+
+void TestLocalFileSystem::listsWithoutRegardToCaseInCLocale()
+{
+    TemporaryFolder folder;
+    folder.createAll({"b.txt", "C.txt", "a.txt"});
+    QLocale::setDefault(QLocale::c());
+
+    const QStringList names = m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names;
+
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    QCOMPARE(names, (QStringList{"a.txt", "b.txt", "C.txt"}));
 }
 
 void TestLocalFileSystem::listingOfMissingFolderFails()

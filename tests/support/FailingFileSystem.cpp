@@ -36,6 +36,16 @@ FolderListing FailingFileSystem::listFiles(const QString &folder, const QString 
     return m_real.listFiles(folder, patterns);
 }
 
+FolderListing FailingFileSystem::listFolders(const QString &folder) const
+{
+    return m_real.listFolders(folder);
+}
+
+FileError FailingFileSystem::readFolder(const QString &folder) const
+{
+    return m_real.readFolder(folder);
+}
+
 std::unique_ptr<RenameFolder> FailingFileSystem::openFolder(const QString &folder) const
 {
     std::unique_ptr<RenameFolder> real = m_real.openFolder(folder);

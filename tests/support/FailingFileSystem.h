@@ -9,6 +9,8 @@ public:
     FailingFileSystem(const FileSystem &real, int failingRename, FileCondition condition);
 
     FolderListing listFiles(const QString &folder, const QString &patterns) const override;
+    FolderListing listFolders(const QString &folder) const override;
+    FileError readFolder(const QString &folder) const override;
     std::unique_ptr<RenameFolder> openFolder(const QString &folder) const override;
 
     int renameCount() const { return m_renames; }

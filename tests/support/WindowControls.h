@@ -21,3 +21,6 @@ void pointMainWindowAt(const QWidget &window, const QString &folder);
 
 // A plain click on entry `row` of the file list.
 void clickEntry(FileList *list, int row);
+
+// The shown or hidden top-level window of the given name, nullptr when there is none.
+QWidget *topLevelWindow(const char *name);

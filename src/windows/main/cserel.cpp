@@ -3,8 +3,12 @@
 #include "FileCountText.h"
 #include "FileList.h"
 #include "FilterTable.h"
+#include "CurrentFolders.h"
 #include "MessageBoxes.h"
+#include "ProgramContext.h"
 #include "SettingsFrame.h"
+#include "Volumes.h"
+#include "indit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,14 +35,14 @@ void setBackground(QLineEdit *box, const QColor &colour)
 
 } // namespace
 
-cserel::cserel(const FileSystem &fileSystem, MessageBoxes &messages, QWidget *parent)
+cserel::cserel(ProgramContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_messages(messages)
-    , m_renameCommand(*this, fileSystem)
+    , m_context(context)
+    , m_renameCommand(*this, context.fileSystem)
 {
     setObjectName(QStringLiteral("cserel"));
     setWindowTitle(QStringLiteral("Átnevezés - Sorszámozás"));
-    createControls(fileSystem);
+    createControls();
     placeControls();
     colourControls();
     setFonts();
@@ -49,12 +53,15 @@ cserel::cserel(const FileSystem &fileSystem, MessageBoxes &messages, QWidget *pa
     File1->setFocus();
 }
 
+cserel::~cserel() = default;
+
 void cserel::connectHandlers()
 {
     connect(Combo1, &QComboBox::currentIndexChanged, this, &cserel::Combo1_Click);
     connect(Check1, &QCheckBox::clicked, this, &cserel::Check1_Click);
     connect(Frame2, &SettingsFrame::mouseDown, this, &cserel::Frame2_MouseDown);
     connect(Command1, &QPushButton::clicked, this, &cserel::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &cserel::Command2_Click);
 }
 
 // Centres the window, makes the program's folder current, lists it and chooses the first
@@ -64,9 +71,11 @@ void cserel::Form_Load()
     const QRect screen = this->screen()->geometry();
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    QDir::setCurrent(programFolder);
-    File1->setFolder(QDir::toNativeSeparators(programFolder));
+    const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QList<Volume> volumes = m_context.volumes.mountedVolumes();
+    const int drive = volumeIndexHolding(volumes, programFolder);
+    m_context.currentFolders.makeCurrent(drive >= 0 ? volumes.at(drive).rootPath : QDir::rootPath(), programFolder);
+    File1->setFolder(programFolder);
 
     {
         const QSignalBlocker filling(Combo1);
@@ -105,7 +114,36 @@ void cserel::Frame2_MouseDown(Qt::MouseButton button)
 void cserel::Command1_Click()
 {
     if (const std::optional<RenameFailure> failure = m_renameCommand.Command1_Click())
-        m_messages.ask({failure->message(), RenameFailure::title(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+        m_context.messages.ask({failure->message(), RenameFailure::title(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+// The folder chooser takes the main window's place; it is created on its first opening only.
+void cserel::Command2_Click()
+{
+    hide();
+    if (!m_chooser)
+        m_chooser = std::make_unique<indit>(*this, m_context);
+    m_chooser->show();
+}
+
+void cserel::setFileListFolder(const QString &folder)
+{
+    File1->setFolder(folder);
+}
+
+void cserel::setCountCaption(const QString &caption)
+{
+    Label1->setText(caption);
+}
+
+void cserel::setPathCaption(const QString &caption)
+{
+    Label5->setText(caption);
+}
+
+void cserel::setNewName(const QString &text)
+{
+    Text1->setText(text);
 }
 
 // Enter presses the focused button, or "OK" wherever else the focus is.

@@ -6,10 +6,11 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
+struct ProgramContext;
 class FileList;
-class FileSystem;
-class MessageBoxes;
+class indit;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -28,7 +29,14 @@ class cserel final : public QWidget, public RenameWindow {
     Q_OBJECT
 
 public:
-    cserel(const FileSystem &fileSystem, MessageBoxes &messages, QWidget *parent = nullptr);
+    explicit cserel(ProgramContext &context, QWidget *parent = nullptr);
+    ~cserel() override;
+
+    // What the folder chooser sets when it hands over a folder.
+    void setFileListFolder(const QString &folder);
+    void setCountCaption(const QString &caption);
+    void setPathCaption(const QString &caption);
+    void setNewName(const QString &text);
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;
@@ -54,9 +62,10 @@ private slots:
     void Check1_Click();
     void Frame2_MouseDown(Qt::MouseButton button);
     void Command1_Click();
+    void Command2_Click();
 
 private:
-    void createControls(const FileSystem &fileSystem);
+    void createControls();
     void placeControls();
     void colourControls();
     void setFonts();
@@ -66,8 +75,9 @@ private:
     void Form_Load();
     QWidget *lockable(LockableControl control) const;
 
-    MessageBoxes &m_messages;
+    ProgramContext &m_context;
     RenameCommand m_renameCommand;
+    std::unique_ptr<indit> m_chooser;
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label4 = nullptr;

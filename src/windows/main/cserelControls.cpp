@@ -2,7 +2,9 @@
 // focus order and help topics.
 #include "cserel.h"
 
+#include "ControlColours.h"
 #include "FileList.h"
+#include "ProgramContext.h"
 #include "SettingsFrame.h"
 
 #include <QCheckBox>
@@ -24,17 +26,6 @@ Control *makeControl(const char *name, QWidget *parent, Arguments &&...arguments
     return control;
 }
 
-void setColours(QWidget *control, const QColor &background, const QColor &text)
-{
-    QPalette palette = control->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
-}
-
 void setSingleBorder(QLabel *label)
 {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -43,7 +34,7 @@ void setSingleBorder(QLabel *label)
 
 } // namespace
 
-void cserel::createControls(const FileSystem &fileSystem)
+void cserel::createControls()
 {
     Frame1 = makeControl<QGroupBox>("Frame1", this);
     Label4 = makeControl<QLabel>("Label4", Frame1, QStringLiteral("Aktuális könyvtár:"));
@@ -59,7 +50,7 @@ void cserel::createControls(const FileSystem &fileSystem)
     Option1[1] = makeControl<QRadioButton>("Option1(1)", Frame2, QStringLiteral("Nagybetű"));
     Option1[2] = makeControl<QRadioButton>("Option1(2)", Frame2, QStringLiteral("Változatlan"));
     Label2 = makeControl<QLabel>("Label2", Frame1, QStringLiteral("File-lista:"));
-    File1 = makeControl<FileList>("File1", Frame1, fileSystem);
+    File1 = makeControl<FileList>("File1", Frame1, m_context.fileSystem);
     Label6 = makeControl<QLabel>("Label6", Frame1, QStringLiteral("File-szűrő:"));
     Combo1 = makeControl<QComboBox>("Combo1", Frame1);
     Label1 = makeControl<QLabel>("Label1", Frame1, QStringLiteral("- darabszám -"));
@@ -126,16 +117,16 @@ void cserel::placeControls()
 void cserel::colourControls()
 {
     const QPalette system = palette();
-    const QColor inactiveTitle = system.color(QPalette::Dark).darker(130);
-    setColours(Label5, inactiveTitle, system.color(QPalette::HighlightedText));
-    setColours(File1, inactiveTitle, system.color(QPalette::Base));
-    setColours(Combo1, inactiveTitle, QColor(0, 255, 255));
-    setColours(Label1, QColor(128, 128, 255), QColor(255, 255, 0));
-    setColours(Text1, system.color(QPalette::ToolTipBase), system.color(QPalette::ToolTipText));
+    const QColor inactiveTitle = inactiveTitleColour(system);
+    setControlColours(Label5, inactiveTitle, system.color(QPalette::HighlightedText));
+    setControlColours(File1, inactiveTitle, system.color(QPalette::Base));
+    setControlColours(Combo1, inactiveTitle, QColor(0, 255, 255));
+    setControlColours(Label1, QColor(128, 128, 255), QColor(255, 255, 0));
+    setControlColours(Text1, system.color(QPalette::ToolTipBase), system.color(QPalette::ToolTipText));
     for (QFrame *line : {Line[0], Line[1]})
-        setColours(line, system.color(QPalette::WindowText), system.color(QPalette::WindowText));
+        setControlColours(line, system.color(QPalette::WindowText), system.color(QPalette::WindowText));
     for (QFrame *line : {Line[2], Line[3]})
-        setColours(line, system.color(QPalette::Base), system.color(QPalette::Base));
+        setControlColours(line, system.color(QPalette::Base), system.color(QPalette::Base));
 }
 
 // Arial 8¼ points for the labels, boxes, list and settings; the buttons and "Hozzáfűzés" keep

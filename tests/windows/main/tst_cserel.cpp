@@ -1,8 +1,7 @@
 #include "FileCountText.h"
 #include "FileList.h"
-#include "LocalFileSystem.h"
-#include "ScriptedMessageBoxes.h"
 #include "TemporaryFolder.h"
+#include "TestProgram.h"
 #include "WindowControls.h"
 #include "cserel.h"
 
@@ -41,14 +40,14 @@ private:
     FileList *list() const { return control<FileList>(*m_window, "File1"); }
     QCheckBox *check(const char *name) const { return control<QCheckBox>(*m_window, name); }
 
-    LocalFileSystem m_fileSystem;
-    ScriptedMessageBoxes m_messages;
+    std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<cserel> m_window;
 };
 
 void TestMainWindow::init()
 {
-    m_window = std::make_unique<cserel>(m_fileSystem, m_messages);
+    m_program = std::make_unique<TestProgram>();
+    m_window = std::make_unique<cserel>(m_program->context);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -76,7 +75,7 @@ void TestMainWindow::startState()
     QCOMPARE(combo()->currentText(), QStringLiteral("*.*  (Minden file)"));
     const QString programFolder = QCoreApplication::applicationDirPath();
     QCOMPARE(list()->folder(), programFolder);
-    const int listed = int(m_fileSystem.listFiles(programFolder, QStringLiteral("*.*")).names.size());
+    const int listed = int(m_program->localFileSystem.listFiles(programFolder, QStringLiteral("*.*")).names.size());
     QVERIFY(listed > 0);
     QCOMPARE(control<QLabel>(*m_window, "Label1")->text(), FileCountText(listed));
     QCOMPARE(list()->listIndex(), -1);

@@ -1,7 +1,6 @@
 #include "FileList.h"
-#include "LocalFileSystem.h"
-#include "ScriptedMessageBoxes.h"
 #include "TemporaryFolder.h"
+#include "TestProgram.h"
 #include "WindowControls.h"
 #include "cserel.h"
 
@@ -31,17 +30,16 @@ private:
     FileList *list() const { return control<FileList>(*m_window, "File1"); }
     void pressOk() const { QTest::mouseClick(control<QPushButton>(*m_window, "Command1"), Qt::LeftButton); }
 
-    LocalFileSystem m_fileSystem;
-    ScriptedMessageBoxes m_messages;
+    std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<cserel> m_window;
     std::unique_ptr<TemporaryFolder> m_folder;
 };
 
 void TestMainWindowRuns::init()
 {
-    m_messages = {};
     m_folder = std::make_unique<TemporaryFolder>();
-    m_window = std::make_unique<cserel>(m_fileSystem, m_messages);
+    m_program = std::make_unique<TestProgram>();
+    m_window = std::make_unique<cserel>(m_program->context);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -64,7 +62,7 @@ void TestMainWindowRuns::okRenamesWholeList()
     QCOMPARE(m_folder->entries(), (QStringList{"b.txt", "kep.jpe", "nyar.jpg"}));
     QCOMPARE(list()->count(), 3);
     QCOMPARE(list()->name(2), QStringLiteral("nyar.jpg"));
-    QVERIFY(m_messages.requests.isEmpty());
+    QVERIFY(m_program->messages.requests.isEmpty());
     QVERIFY(control<QProgressBar>(*m_window, "ProgressBar1")->isHidden());
     QVERIFY(!control<QLineEdit>(*m_window, "Text1")->isEnabled());
     QVERIFY(control<QPushButton>(*m_window, "Command2")->isEnabled());
@@ -110,17 +108,17 @@ void TestMainWindowRuns::clickedEntriesRenameAlone()
 
 void TestMainWindowRuns::okBeforeChoosingFolderExplains()
 {
-    const QStringList before = m_fileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names;
+    const QStringList before = m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names;
 
     pressOk();
 
-    QCOMPARE(m_messages.requests.size(), 1);
-    const MessageRequest &box = m_messages.requests.first();
+    QCOMPARE(m_program->messages.requests.size(), 1);
+    const MessageRequest &box = m_program->messages.requests.first();
     QCOMPARE(box.title, QStringLiteral("Átnevezési hiba"));
     QCOMPARE(box.text, QStringLiteral("Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal."));
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(m_fileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names, before);
+    QCOMPARE(m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names, before);
     QVERIFY(control<QPushButton>(*m_window, "Command3")->isEnabled());
 }
 
@@ -133,8 +131,8 @@ void TestMainWindowRuns::refusedRenameIsReported()
 
     pressOk();
 
-    QCOMPARE(m_messages.requests.size(), 1);
-    QVERIFY(m_messages.requests.first().text.contains(QStringLiteral("Már létezik ilyen nevű fájl.")));
+    QCOMPARE(m_program->messages.requests.size(), 1);
+    QVERIFY(m_program->messages.requests.first().text.contains(QStringLiteral("Már létezik ilyen nevű fájl.")));
     QCOMPARE(m_folder->content("A.txt"), QByteArray("upper"));
     QCOMPARE(m_folder->content("a.txt"), QByteArray("lower"));
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "CurrentFolders.h"
+#include "FakeVolumes.h"
+#include "LocalFileSystem.h"
+#include "Module1.h"
+#include "ProgramContext.h"
+#include "ScriptedMessageBoxes.h"
+
+// Everything the windows share, with scripted message boxes and volumes; the file system is
+// the real one unless a test brings its own.
+class TestProgram {
+public:
+    explicit TestProgram(const FileSystem *fileSystem = nullptr);
+
+    LocalFileSystem localFileSystem;
+    ScriptedMessageBoxes messages;
+    FakeVolumes volumes;
+    CurrentFolders currentFolders;
+    Module1 module1;
+    ProgramContext context;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <QHash>
+
+// The real file system, except that reading a drive's root fails with a condition for the next
+// `times` attempts (for ever with -1), as a drive without a medium does.
+class UnreadyDrives final : public FileSystem {
+public:
+    explicit UnreadyDrives(const FileSystem &real);
+
+    void makeUnready(const QString &root, FileCondition condition, int times = -1);
+
+    FolderListing listFiles(const QString &folder, const QString &patterns) const override;
+    FolderListing listFolders(const QString &folder) const override;
+    FileError readFolder(const QString &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const QString &folder) const override;
+
+private:
+    struct Failure {
+        FileCondition condition;
+        int times;
+    };
+
+    const FileSystem &m_real;
+    mutable QHash<QString, Failure> m_unready;
+};
