@@ -4,7 +4,6 @@
 
 using namespace NameRules;
 
-Q_DECLARE_METATYPE(CaseMode)
 Q_DECLARE_METATYPE(RunKind)
 Q_DECLARE_METATYPE(RenameSettings)
 
@@ -30,8 +29,6 @@ private slots:
     void splitFileName();
     void numberText_data();
     void numberText();
-    void applyCaseMode_data();
-    void applyCaseMode();
     void composeNewName_data();
     void composeNewName();
     void rewriteJpeExtension_data();
@@ -91,24 +88,6 @@ void TestNameRules::numberText()
     QTEST(NumberText(number), "text");
 }
 
-void TestNameRules::applyCaseMode_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<CaseMode>("mode");
-    QTest::addColumn<QString>("result");
-
-    QTest::newRow("lower accents") << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP.JPG" << CaseMode::Lower << "árvíztűrő tükörfúrógép.jpg";
-    QTest::newRow("upper accents") << "árvíztűrő tükörfúrógép.jpg" << CaseMode::Upper << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP.JPG";
-    QTest::newRow("unchanged") << "Kép.JPG" << CaseMode::Unchanged << "Kép.JPG";
-}
-
-void TestNameRules::applyCaseMode()
-{
-    QFETCH(QString, text);
-    QFETCH(CaseMode, mode);
-    QTEST(ApplyCaseMode(text, mode), "result");
-}
-
 void TestNameRules::composeNewName_data()
 {
     QTest::addColumn<QString>("name");
@@ -121,6 +100,7 @@ void TestNameRules::composeNewName_data()
     const RunKind selected = RunKind::SelectedFiles;
     QTest::newRow("lower whole name") << "Kép.JPG" << settingsOf(false, false, "X", CaseMode::Lower) << 3 << whole << "kép.jpg";
     QTest::newRow("upper whole name") << "Kép.JPG" << settingsOf(false, false, "X", CaseMode::Upper) << 3 << whole << "KÉP.JPG";
+    QTest::newRow("every accented letter") << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP.JPG" << settingsOf(false, false, "", CaseMode::Lower) << 0 << whole << "árvíztűrő tükörfúrógép.jpg";
     QTest::newRow("number alone") << "photo.jpg" << settingsOf(true, false, "Nyár", CaseMode::Unchanged) << 4 << whole << "004.jpg";
     QTest::newRow("text and number") << "photo.jpg" << settingsOf(true, true, "Nyár", CaseMode::Unchanged) << 4 << whole << "Nyár004.jpg";
     QTest::newRow("text and number upper") << "photo.jpg" << settingsOf(true, true, "Nyár", CaseMode::Upper) << 4 << whole << "NYÁR004.JPG";

@@ -72,7 +72,6 @@ private slots:
     void otherFileIsTakenName();
     void withoutFlagRenamesOnlyOntoAbsentName_data();
     void withoutFlagRenamesOnlyOntoAbsentName();
-    void sameNameMakesNoCall();
     void namesLeavingTheFolderAreRefused_data();
     void namesLeavingTheFolderAreRefused();
 };
@@ -134,15 +133,6 @@ void TestNoReplaceRename::withoutFlagRenamesOnlyOntoAbsentName()
 
     QTEST(routine.rename(3, QStringLiteral("a.txt"), newName), "result");
     QTEST(fuse.names(), "names");
-}
-
-void TestNoReplaceRename::sameNameMakesNoCall()
-{
-    FakeVfatCalls vfat;
-    NoReplaceRename routine(vfat);
-
-    QCOMPARE(routine.rename(3, QStringLiteral("gone.txt"), QStringLiteral("gone.txt")), FileError());
-    QVERIFY(vfat.calls.isEmpty());
 }
 
 void TestNoReplaceRename::namesLeavingTheFolderAreRefused_data()

@@ -17,9 +17,6 @@ public:
     // Selects the drive that holds the folder or drive given as text.
     void setDrive(const QString &text);
 
-    QString list(int index) const { return itemText(index); }
-    int listIndex() const { return currentIndex(); }
-
 protected:
     void showPopup() override;
 
