@@ -20,6 +20,13 @@ bool flagUnsupported(int error)
     return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
+// A leading dot hides a file on this system: a visible file never gets such a name, or it
+// would vanish from the file list and from the user's file manager.
+bool hidesFile(const QString &oldName, const QString &newName)
+{
+    return newName.startsWith(u'.') && !oldName.startsWith(u'.');
+}
+
 constexpr int maxTemporaryTries = 100;
 
 } // namespace
@@ -33,7 +40,7 @@ FileError NoReplaceRename::rename(int folder, const QString &oldName, const QStr
 {
     if (oldName == newName)
         return {};
-    if (leavesFolder(newName) || leavesFolder(oldName))
+    if (leavesFolder(newName) || leavesFolder(oldName) || hidesFile(oldName, newName))
         return FileCondition::InvalidFileName;
 
     const QByteArray from = QFile::encodeName(oldName);

@@ -5,7 +5,8 @@
 #include <QString>
 
 // An open folder in which a rename run works. Files are named by their leaf names; a name with a
-// path separator is refused, so nothing ever leaves the folder.
+// path separator is refused, so nothing ever leaves the folder, and so is a name that would
+// hide a visible file.
 class RenameFolder {
 public:
     virtual ~RenameFolder() = default;

@@ -142,6 +142,7 @@ void TestNoReplaceRename::namesLeavingTheFolderAreRefused_data()
     QTest::newRow("empty") << "";
     QTest::newRow("dot") << ".";
     QTest::newRow("dot dot") << "..";
+    QTest::newRow("hidden") << ".ODO";
     QTest::newRow("nul") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
 }
 
