@@ -1,9 +1,9 @@
 #include "cserel.h"
 
+#include "CurrentFolders.h"
 #include "FileCountText.h"
 #include "FileList.h"
 #include "FilterTable.h"
-#include "CurrentFolders.h"
 #include "MessageBoxes.h"
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
