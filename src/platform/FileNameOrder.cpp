@@ -19,16 +19,14 @@ QCollator userCollator()
     return collator;
 }
 
-} // namespace
-
-void sortFileNames(QStringList &names)
+// The positions of the names in display order. One sort key per name makes each comparison a
+// plain byte comparison; the keys are gone before the sorted list is built.
+std::vector<qsizetype> displayOrder(const QStringList &names)
 {
     const QCollator collator = userCollator();
-
-    // One sort key per name makes each comparison a plain byte comparison.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(names.size());
-    for (const QString &name : std::as_const(names))
+    for (const QString &name : names)
         keys.push_back(collator.sortKey(name));
 
     std::vector<qsizetype> order(names.size());
@@ -39,7 +37,14 @@ void sortFileNames(QStringList &names)
             return byCollation < 0;
         return names[a] < names[b];
     });
+    return order;
+}
 
+} // namespace
+
+void sortFileNames(QStringList &names)
+{
+    const std::vector<qsizetype> order = displayOrder(names);
     QStringList sorted;
     sorted.reserve(names.size());
     for (qsizetype index : order)

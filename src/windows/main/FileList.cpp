@@ -25,9 +25,11 @@ void FileList::setPattern(const QString &pattern)
     refresh();
 }
 
-// A folder that cannot be read shows as an empty list.
+// A folder that cannot be read shows as an empty list. The shown names go first, so that a
+// large folder is never held twice.
 void FileList::refresh()
 {
+    m_model.setNames({});
     m_model.setNames(m_fileSystem.listFiles(m_folder, m_pattern).names);
     m_selected.assign(m_model.names().size(), false);
 }
