@@ -1,0 +1,212 @@
+#include "Benchmark.h"
+
+#include "BestOf.h"
+#include "FileList.h"
+#include "FloorCalls.h"
+#include "MainWindowProgram.h"
+#include "PeakMemory.h"
+#include "QuietWindow.h"
+#include "RenameCommand.h"
+#include "SampleFolder.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <memory>
+
+namespace {
+
+const QString everyFile = QStringLiteral("*.*");
+
+// A fingerprint of a listing, in its order, so that two listings can be compared without
+// holding both at once.
+QByteArray digestOf(const QStringList &names)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QString &name : names) {
+        hash.addData(QFile::encodeName(name));
+        hash.addData(QByteArrayView("/", 1)); // a character no name contains
+    }
+    return hash.result();
+}
+
+// The names the list shows, in its order. The names are shared with the list, not copied.
+QStringList namesOf(const FileList &list)
+{
+    QStringList names;
+    names.reserve(list.count());
+    for (int index = 0; index < list.count(); ++index)
+        names.append(list.name(index));
+    return names;
+}
+
+} // namespace
+
+Benchmark::Benchmark(ResultTable &table)
+    : m_table(table)
+    , m_progress(stderr)
+{
+}
+
+void Benchmark::measureRun(SampleFolder &folder, const RunConfiguration &configuration)
+{
+    compareRunWithFloor(folder, configuration, [&] { return realRun(folder, configuration); });
+}
+
+void Benchmark::measureListing(SampleFolder &folder)
+{
+    const QString label = QStringLiteral("listing: LocalFileSystem::listFiles *.*");
+    announce(label, folder.fileCount());
+    folder.reset();
+
+    // The previous result is dropped before each call, so no call pays for freeing another's.
+    QStringList names;
+    const double realMs = bestOfMilliseconds(
+        repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(folder.path(), everyFile).names; });
+    compareListingWithFloor(folder, label, realMs, std::move(names));
+}
+
+void Benchmark::measureWindowListing(SampleFolder &folder)
+{
+    const QString label = QStringLiteral("window: File1 re-read");
+    announce(label, folder.fileCount());
+    folder.reset();
+    QStringList names;
+    const double realMs = windowReReadMs(folder, &names);
+    compareListingWithFloor(folder, label, realMs, std::move(names));
+}
+
+// The window opens for the run and is closed again before the floor runs, as in the listing.
+void Benchmark::measureWindowRun(SampleFolder &folder)
+{
+    compareRunWithFloor(folder, RunConfiguration::windowStart(), [&] {
+        MainWindowProgram program;
+        return windowRun(folder, program);
+    });
+}
+
+// The run is only fairly compared when it went through and left the same names as the floor.
+void Benchmark::compareRunWithFloor(SampleFolder &folder, const RunConfiguration &configuration,
+                                    const std::function<RunOutcome()> &measureRealRun)
+{
+    announce(configuration.label, folder.fileCount());
+    folder.reset();
+    const QByteArray sampleNames = folder.namesDigest();
+
+    const RunOutcome real = measureRealRun();
+    const QByteArray realResult = folder.namesDigest();
+    const double floorMs = floorRunMs(folder, configuration);
+    const QByteArray floorResult = folder.namesDigest();
+
+    bool correct = real.problem.isEmpty();
+    if (!correct)
+        noteProblem(configuration.label, folder.fileCount(), real.problem);
+    if (realResult == sampleNames || realResult != floorResult) {
+        correct = false;
+        noteProblem(configuration.label, folder.fileCount(), QStringLiteral("the floor left other names than the run"));
+    }
+    m_table.addRow({configuration.label, folder.fileCount(), real.ms, floorMs, runTargetRatio, correct});
+}
+
+Benchmark::RunOutcome Benchmark::realRun(SampleFolder &folder, const RunConfiguration &configuration)
+{
+    bool stoppedEarly = false;
+    std::unique_ptr<QuietWindow> window;
+    const double ms = bestOfMilliseconds(
+        repetitions,
+        [&] {
+            // The old window goes first, so that two file lists are never held at once. The new
+            // one lists the folder when it opens, as the main window does; that listing is not
+            // part of the run.
+            window.reset();
+            folder.reset();
+            window = std::make_unique<QuietWindow>(m_fileSystem, folder.path(), configuration);
+        },
+        [&] {
+            RenameCommand command(*window, m_fileSystem);
+            if (command.Command1_Click())
+                stoppedEarly = true;
+        });
+    return {ms, stoppedEarly ? QStringLiteral("the rename command stopped early") : QString()};
+}
+
+// Any message box the window asks for reports a run that stopped.
+Benchmark::RunOutcome Benchmark::windowRun(SampleFolder &folder, MainWindowProgram &program)
+{
+    program.pointAt(folder.path());
+    const double ms = bestOfMilliseconds(
+        repetitions,
+        [&] {
+            // The list shows the sample names again, laid out, as when the user clicks.
+            folder.reset();
+            program.fileList().refresh();
+            program.settle();
+        },
+        [&] { program.clickOk(); });
+    if (program.messages().requestCount() == 0)
+        return {ms, {}};
+    return {ms, QStringLiteral("the window asked for a message box: %1").arg(program.messages().lastText())};
+}
+
+// The window is closed before this returns, and so before the floor lists: the peak memory is
+// then the window's own, not the window's list and the floor's together. `listedNames` receives
+// what the list showed.
+double Benchmark::windowReReadMs(SampleFolder &folder, QStringList *listedNames)
+{
+    MainWindowProgram program;
+    program.pointAt(folder.path());
+    // A re-read frees the list it replaces, as every re-read of the window does. The layout the
+    // list leaves for the event loop is done before each call, so no call pays for another's.
+    FileList &list = program.fileList();
+    const double ms = bestOfMilliseconds(repetitions, [&] { program.settle(); }, [&] { list.refresh(); });
+    *listedNames = namesOf(list);
+    return ms;
+}
+
+double Benchmark::floorRunMs(SampleFolder &folder, const RunConfiguration &configuration)
+{
+    return bestOfMilliseconds(
+        repetitions, [&] { folder.reset(); }, [&] { FloorCalls::renameAll(folder.path(), configuration); });
+}
+
+// The plain listing's best time; `listingDigest` receives the fingerprint of what it listed.
+double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest)
+{
+    QStringList names;
+    const double ms = bestOfMilliseconds(
+        repetitions, [&] { names.clear(); }, [&] { names = FloorCalls::listPlainly(folder.path()); });
+    *listingDigest = digestOf(names);
+    return ms;
+}
+
+// The real names are dropped before the floor lists, so that the benchmark itself never holds
+// two lists at once.
+void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
+                                        QStringList realNames)
+{
+    const bool listedAll = realNames.size() == folder.fileCount();
+    const QByteArray realDigest = digestOf(realNames);
+    realNames = QStringList();
+    QByteArray floorDigest;
+    const double floorMs = floorListingMs(folder, &floorDigest);
+
+    const bool correct = listedAll && realDigest == floorDigest;
+    if (!correct)
+        noteProblem(label, folder.fileCount(), QStringLiteral("the listings differ"));
+    m_table.addRow({label, folder.fileCount(), realMs, floorMs, listingTargetRatio, correct});
+}
+
+void Benchmark::announce(const QString &label, int fileCount)
+{
+    // The peak so far tells which measurement raised it.
+    m_progress << QStringLiteral("measuring %1, N=%2 (peak memory so far %3 MiB)")
+                      .arg(label)
+                      .arg(fileCount)
+                      .arg(QString::number(peakResidentMiB(), 'f', 1))
+               << Qt::endl;
+}
+
+void Benchmark::noteProblem(const QString &label, int fileCount, const QString &problem)
+{
+    m_table.addNote(QStringLiteral("%1, N=%2: %3").arg(label).arg(fileCount).arg(problem));
+}

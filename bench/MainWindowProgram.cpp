@@ -1,0 +1,47 @@
+#include "MainWindowProgram.h"
+
+#include "FileList.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+MainWindowProgram::MainWindowProgram()
+    : m_module1(m_fileSystem, m_messages)
+    , m_context{m_fileSystem, m_messages, m_volumes, m_currentFolders, m_module1}
+    , m_window(m_context)
+{
+    m_window.show();
+    settle();
+}
+
+void MainWindowProgram::pointAt(const QString &folder)
+{
+    m_window.setFileListFolder(folder);
+    m_window.setPathCaption(folder);
+    settle();
+}
+
+FileList &MainWindowProgram::fileList() const
+{
+    return *control<FileList>("File1");
+}
+
+void MainWindowProgram::clickOk() const
+{
+    control<QPushButton>("Command1")->click();
+}
+
+void MainWindowProgram::settle() const
+{
+    QCoreApplication::processEvents();
+}
+
+// A control of the window by its name; without it the benchmark cannot measure anything.
+template<typename Control>
+Control *MainWindowProgram::control(const char *name) const
+{
+    auto *found = m_window.findChild<Control *>(QLatin1String(name));
+    if (!found)
+        qFatal("The main window has no control named %s", name);
+    return found;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "CountingMessageBoxes.h"
+#include "CurrentFolders.h"
+#include "LocalFileSystem.h"
+#include "Module1.h"
+#include "ProgramContext.h"
+#include "SystemVolumes.h"
+#include "cserel.h"
+
+class FileList;
+
+// The program's main window, built as the program builds it and shown on whatever screen the
+// platform gives, with message boxes that only count. The window lists the program's own folder
+// when it opens, as it always does.
+class MainWindowProgram {
+public:
+    MainWindowProgram();
+
+    // Points the window at a folder as the folder chooser does: the list's folder, then the path
+    // display that the rename runs read.
+    void pointAt(const QString &folder);
+
+    FileList &fileList() const;
+    // Presses "OK", which starts a run over the whole list while nothing is selected.
+    void clickOk() const;
+    // Lets the window carry out what it left for the event loop, such as laying out its list.
+    void settle() const;
+
+    const CountingMessageBoxes &messages() const { return m_messages; }
+
+private:
+    template<typename Control>
+    Control *control(const char *name) const;
+
+    const LocalFileSystem m_fileSystem;
+    CountingMessageBoxes m_messages;
+    const SystemVolumes m_volumes;
+    CurrentFolders m_currentFolders;
+    Module1 m_module1;
+    ProgramContext m_context;
+    cserel m_window; // last, so that it goes before everything it shares
+};

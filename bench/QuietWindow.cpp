@@ -1,0 +1,101 @@
+#include "QuietWindow.h"
+
+namespace {
+
+const QString everyFile = QStringLiteral("*.*");
+
+} // namespace
+
+QuietWindow::QuietWindow(const FileSystem &fileSystem, const QString &folder, const RunConfiguration &configuration)
+    : m_fileSystem(fileSystem)
+    , m_folder(folder)
+    , m_configuration(configuration)
+    , m_names(fileSystem.listFiles(folder, everyFile).names)
+{
+}
+
+int QuietWindow::fileCount() const
+{
+    return int(m_names.size());
+}
+
+bool QuietWindow::isFileSelected(int) const
+{
+    return false;
+}
+
+QString QuietWindow::fileName(int index) const
+{
+    return m_names.at(index);
+}
+
+void QuietWindow::refreshFiles()
+{
+    // The old list goes first, so that two lists are never held at once.
+    m_names.clear();
+    m_names = m_fileSystem.listFiles(m_folder, everyFile).names;
+}
+
+void QuietWindow::setProgressMin(int value)
+{
+    m_progressMin = value;
+}
+
+void QuietWindow::setProgressMax(int value)
+{
+    m_progressMax = value;
+}
+
+void QuietWindow::setProgressValue(int value)
+{
+    m_progressValue = value;
+}
+
+int QuietWindow::progressMin() const
+{
+    return m_progressMin;
+}
+
+void QuietWindow::setProgressVisible(bool visible)
+{
+    m_progressVisible = visible;
+}
+
+void QuietWindow::setControlEnabled(LockableControl, bool)
+{
+}
+
+int QuietWindow::checkValue(CheckBox box) const
+{
+    switch (box) {
+    case CheckBox::Check1:
+        return int(m_configuration.numbering);
+    case CheckBox::Check2:
+        return int(m_configuration.jpeRewrite);
+    case CheckBox::Check3:
+        return int(m_configuration.accentFolding);
+    case CheckBox::Check4:
+        break;
+    }
+    return 0;
+}
+
+bool QuietWindow::isOptionSelected(int index) const
+{
+    return index == int(m_configuration.caseMode);
+}
+
+bool QuietWindow::isCheck2Visible() const
+{
+    return true;
+}
+
+QString QuietWindow::text1() const
+{
+    return {};
+}
+
+QString QuietWindow::label5Caption() const
+{
+    return m_folder;
+}

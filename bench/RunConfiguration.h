@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CaseMode.h"
+#include "RenameSettings.h"
+
+#include <QString>
+
+// The settings of the main window for one measured rename run, as the user would tick them.
+struct RunConfiguration {
+    QString label;
+    bool numbering = true;      // Check1
+    CaseMode caseMode = CaseMode::Unchanged;
+    bool jpeRewrite = false;    // Check2, ticked and visible
+    bool accentFolding = false; // Check3
+
+    // The passes the run makes over the folder: the main pass, then the jpe and accent passes.
+    int passCount() const;
+
+    // The settings the rename command reads from a window set up this way.
+    RenameSettings settings(const QString &folder) const;
+
+    // One pass: running numbers replace the base names, letter case unchanged.
+    static RunConfiguration numbered();
+
+    // Three passes: lower case without numbering, then jpe to jpg, then accents folded.
+    static RunConfiguration lowerJpeAccents();
+
+    // The main window as it opens: numbering on, letter case unchanged, nothing else ticked.
+    static RunConfiguration windowStart();
+};
