@@ -146,15 +146,19 @@ void cserel::setNewName(const QString &text)
     Text1->setText(text);
 }
 
-// Enter presses the focused button, or "OK" wherever else the focus is.
+// Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
+// box: Enter after typing a pattern there must not rename the whole folder.
 void cserel::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;
     }
-    auto *focused = qobject_cast<QPushButton *>(focusWidget());
-    (focused ? focused : Command1)->click();
+    QWidget *focused = focusWidget();
+    if (focused == Combo1 || Combo1->isAncestorOf(focused))
+        return;
+    auto *button = qobject_cast<QPushButton *>(focused);
+    (button ? button : Command1)->click();
 }
 
 int cserel::fileCount() const

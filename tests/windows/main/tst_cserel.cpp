@@ -197,6 +197,7 @@ void TestMainWindow::typedFilterTextFiltersNothing()
     QCOMPARE(list()->pattern(), QStringLiteral("*.*"));
     QCOMPARE(list()->count(), 2);
     QCOMPARE(control<QLabel>(*m_window, "Label1")->text(), countBefore);
+    QCOMPARE(folder.entries(), (QStringList{"a.jpg", "b.txt"}));
 }
 
 void TestMainWindow::plainClicksToggleEntries()
