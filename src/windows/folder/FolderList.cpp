@@ -19,13 +19,21 @@ FolderList::FolderList(const FileSystem &fileSystem, QWidget *parent)
             [this](QListWidgetItem *item) { setPath(item->data(pathRole).toString()); });
 }
 
+// A folder that no longer exists gives way to its nearest existing parent; the subfolders
+// read on the way are the ones the list shows.
 void FolderList::setPath(const QString &path)
 {
-    const QString folder = existingFolder(path);
+    QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    FolderListing subfolders = m_fileSystem.listFolders(folder);
+    while (subfolders.error == FileError(FileCondition::PathNotFound) && !QDir(folder).isRoot()) {
+        folder = QDir::cleanPath(folder + QStringLiteral("/.."));
+        subfolders = m_fileSystem.listFolders(folder);
+    }
+    folder = QDir::toNativeSeparators(folder);
     if (folder == m_path)
         return;
     m_path = folder;
-    fillEntries();
+    fillEntries(subfolders.names);
     emit pathChanged();
 }
 
@@ -45,15 +53,7 @@ void FolderList::keyPressEvent(QKeyEvent *event)
         QListWidget::keyPressEvent(event);
 }
 
-QString FolderList::existingFolder(const QString &path) const
-{
-    QString folder = QDir::cleanPath(QDir(path).absolutePath());
-    while (m_fileSystem.readFolder(folder) == FileError(FileCondition::PathNotFound) && !QDir(folder).isRoot())
-        folder = QDir::cleanPath(folder + QStringLiteral("/.."));
-    return QDir::toNativeSeparators(folder);
-}
-
-void FolderList::fillEntries()
+void FolderList::fillEntries(const QStringList &subfolders)
 {
     clear();
     const QString clean = QDir::fromNativeSeparators(m_path);
@@ -65,7 +65,7 @@ void FolderList::fillEntries()
         addEntry(components.at(depth), along, depth + 1, true);
     }
     setCurrentRow(count() - 1);
-    for (const QString &name : m_fileSystem.listFolders(m_path).names)
+    for (const QString &name : subfolders)
         addEntry(name, QDir::cleanPath(clean + u'/' + name), int(components.size()) + 1, false);
 }
 

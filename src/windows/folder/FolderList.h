@@ -28,8 +28,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QString existingFolder(const QString &path) const;
-    void fillEntries();
+    void fillEntries(const QStringList &subfolders);
     void addEntry(const QString &text, const QString &path, int depth, bool open);
 
     const FileSystem &m_fileSystem;

@@ -7,6 +7,7 @@
 #include "FolderList.h"
 #include "Module1.h"
 #include "ProgramContext.h"
+#include "WindowPlacement.h"
 #include "cserel.h"
 
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -116,8 +116,7 @@ void indit::connectHandlers()
 void indit::Form_Load()
 {
     Text1->setText(Dir1->path());
-    const QRect screen = this->screen()->geometry();
-    move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+    centreOnScreen(*this);
 }
 
 // A drive that cannot be read, and given up on, gives way to the drive the folder list is on;

@@ -8,6 +8,7 @@
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
 #include "Volumes.h"
+#include "WindowPlacement.h"
 #include "indit.h"
 
 #include <QCheckBox>
@@ -21,7 +22,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 namespace {
@@ -68,8 +68,7 @@ void cserel::connectHandlers()
 // filter, which writes the count display.
 void cserel::Form_Load()
 {
-    const QRect screen = this->screen()->geometry();
-    move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+    centreOnScreen(*this);
 
     const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QList<Volume> volumes = m_context.volumes.mountedVolumes();

@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Puts the window in the middle of its screen.
+void centreOnScreen(QWidget &window);
