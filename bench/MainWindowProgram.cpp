@@ -16,8 +16,9 @@ MainWindowProgram::MainWindowProgram()
 
 void MainWindowProgram::pointAt(const QString &folder)
 {
-    m_window.setFileListFolder(folder);
-    m_window.setPathCaption(folder);
+    const DiskName held = DiskName::fromText(folder);
+    m_window.setFileListFolder(held);
+    m_window.setPathCaption(held);
     settle();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "DiskName.h"
 #include "FileCondition.h"
 
-#include <QStringList>
+#include <QList>
 
 // The listed names of one folder in display order, or the reason the folder could not be read
 // (then the names are empty).
 struct FolderListing {
-    QStringList names;
+    QList<DiskName> names;
     FileError error;
 };

@@ -2,8 +2,6 @@
 
 #include "ErrnoCondition_posix.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <unistd.h>
 
@@ -36,20 +34,22 @@ NoReplaceRename::NoReplaceRename(SystemCalls &calls)
 {
 }
 
-FileError NoReplaceRename::rename(int folder, const QString &oldName, const QString &newName)
+// A name from an old disk whose new text is the text it shows still goes through: it is then
+// written in UTF-8.
+FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const QString &newName)
 {
-    if (oldName == newName)
+    const QByteArray &from = oldName.bytes;
+    const QByteArray to = newName.toUtf8();
+    if (from == to)
         return {};
-    if (leavesFolder(newName) || leavesFolder(oldName) || hidesFile(oldName, newName))
+    if (leavesFolder(newName) || leavesFolder(oldName.text) || hidesFile(oldName.text, newName))
         return FileCondition::InvalidFileName;
 
-    const QByteArray from = QFile::encodeName(oldName);
-    const QByteArray to = QFile::encodeName(newName);
     const int error = m_calls.renameNoReplace(folder, from.constData(), to.constData());
     if (error == 0)
         return {};
     if (error == EEXIST || error == ENOTEMPTY) {
-        if (oldName.compare(newName, Qt::CaseInsensitive) == 0 && sameFile(folder, from, to))
+        if (oldName.text.compare(newName, Qt::CaseInsensitive) == 0 && sameFile(folder, from, to))
             return renameCaseOnly(folder, from, to);
         return FileCondition::NameTaken;
     }

@@ -2,8 +2,6 @@
 
 #include "ErrnoCondition_posix.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -37,9 +35,9 @@ PosixRenameFolder::~PosixRenameFolder()
 
 // Only a file its owner cannot write needs a change: the owner's write bit is added (all
 // three on file systems with a single read-only flag, which the mount's mask then trims).
-FileError PosixRenameFolder::setArchiveOnly(const QString &name)
+FileError PosixRenameFolder::setArchiveOnly(const DiskName &name)
 {
-    const QByteArray leaf = QFile::encodeName(name);
+    const QByteArray &leaf = name.bytes;
     struct stat status {};
     if (::fstatat(m_descriptor, leaf.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
         return conditionOfErrno(errno);
@@ -51,7 +49,7 @@ FileError PosixRenameFolder::setArchiveOnly(const QString &name)
     return {};
 }
 
-FileError PosixRenameFolder::rename(const QString &oldName, const QString &newName)
+FileError PosixRenameFolder::rename(const DiskName &oldName, const QString &newName)
 {
     return m_rename.rename(m_descriptor, oldName, newName);
 }

@@ -1,4 +1,5 @@
 #include "LocalFileSystem.h"
+#include "ShownNames.h"
 #include "TemporaryFolder.h"
 
 #include <QDir>
@@ -39,9 +40,9 @@ void TestLocalFileSystem::listsOnlyVisibleRegularFiles()
     QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
     QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
 
-    QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.jpg")).names,
+    QCOMPARE(shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.jpg")).names),
              (QStringList{"a.JPG", "b.jpg", "link.jpg"}));
-    QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names,
+    QCOMPARE(shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.*")).names),
              (QStringList{"a.JPG", "b.jpg", "c.txt", "link.jpg", "README"}));
 }
 
@@ -50,7 +51,7 @@ void TestLocalFileSystem::listsInAlphabeticalOrderWithoutRegardToCase()
     TemporaryFolder folder;
     folder.createAll({"Zoltán.txt", "adam.txt", "Ádám.txt", "Adam.txt", "béla.txt", "Bea.txt"});
 
-    QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names,
+    QCOMPARE(shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.*")).names),
              (QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Bea.txt", "béla.txt", "Zoltán.txt"}));
 }
 
@@ -60,7 +61,7 @@ void TestLocalFileSystem::listsWithoutRegardToCaseInCLocale()
     folder.createAll({"b.txt", "C.txt", "a.txt"});
     QLocale::setDefault(QLocale::c());
 
-    const QStringList names = m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names;
+    const QStringList names = shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.*")).names);
 
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     QCOMPARE(names, (QStringList{"a.txt", "b.txt", "C.txt"}));
@@ -68,11 +69,11 @@ void TestLocalFileSystem::listsWithoutRegardToCaseInCLocale()
 
 void TestLocalFileSystem::listingOfMissingFolderFails()
 {
-    const FolderListing listing = m_fileSystem.listFiles(QStringLiteral("/nonexistent/folder"), QStringLiteral("*.*"));
+    const FolderListing listing = m_fileSystem.listFiles(DiskName::fromText(QStringLiteral("/nonexistent/folder")), QStringLiteral("*.*"));
     QVERIFY(listing.names.isEmpty());
     QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(QStringLiteral("/nonexistent/folder")));
-    QVERIFY(!m_fileSystem.openFolder(QStringLiteral("relative")));
+    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("/nonexistent/folder"))));
+    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
 }
 
 void TestLocalFileSystem::renameOutcomes_data()
@@ -98,10 +99,10 @@ void TestLocalFileSystem::renameOutcomes()
     TemporaryFolder folder;
     folder.create(QStringLiteral("a.txt"), "a");
     folder.create(QStringLiteral("B.TXT"), "b");
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.path());
+    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
     QVERIFY(opened);
 
-    QTEST(opened->rename(oldName, newName), "result");
+    QTEST(opened->rename(DiskName::fromText(oldName), newName), "result");
     QTEST(folder.entries(), "after");
     QCOMPARE(folder.content("B.TXT"), QByteArray("b"));
 }
@@ -109,13 +110,12 @@ void TestLocalFileSystem::renameOutcomes()
 void TestLocalFileSystem::removedFolderIsNoticed()
 {
     auto folder = std::make_unique<TemporaryFolder>();
-    const QString path = folder->path();
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(path);
+    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder->diskPath());
     QVERIFY(opened && !opened->isRemoved());
     folder.reset();
 
     QVERIFY(opened->isRemoved());
-    QCOMPARE(opened->setArchiveOnly(QStringLiteral("a.txt")), FileError(FileCondition::PathNotFound));
+    QCOMPARE(opened->setArchiveOnly(DiskName::fromText(QStringLiteral("a.txt"))), FileError(FileCondition::PathNotFound));
 }
 
 QTEST_GUILESS_MAIN(TestLocalFileSystem)

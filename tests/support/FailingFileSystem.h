@@ -8,10 +8,10 @@ class FailingFileSystem final : public FileSystem {
 public:
     FailingFileSystem(const FileSystem &real, int failingRename, FileCondition condition);
 
-    FolderListing listFiles(const QString &folder, const QString &patterns) const override;
-    FolderListing listFolders(const QString &folder) const override;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
+    FolderListing listFolders(const DiskName &folder) const override;
     FileError readFolder(const QString &folder) const override;
-    std::unique_ptr<RenameFolder> openFolder(const QString &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
 
     int renameCount() const { return m_renames; }
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <fstream>
+
 QString TemporaryFolder::filePath(const QString &name) const
 {
     return m_dir.filePath(name);
@@ -20,6 +22,13 @@ void TemporaryFolder::createAll(const QStringList &names) const
 {
     for (const QString &name : names)
         create(name, name.toUtf8());
+}
+
+void TemporaryFolder::createOnDisk(const QByteArray &name, const QByteArray &content) const
+{
+    std::ofstream file((QFile::encodeName(path()) + '/' + name).constData(), std::ios::binary);
+    file << content.toStdString();
+    QVERIFY2(file.good(), name.toHex().constData());
 }
 
 QByteArray TemporaryFolder::content(const QString &name) const

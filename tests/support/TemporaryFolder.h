@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiskName.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -8,13 +10,17 @@
 class TemporaryFolder {
 public:
     QString path() const { return m_dir.path(); }
+    DiskName diskPath() const { return DiskName::fromText(path()); }
     QString filePath(const QString &name) const;
 
     void create(const QString &name, const QByteArray &content = "x") const;
     void createAll(const QStringList &names) const;
+    // A file whose name is given as the bytes the folder holds, UTF-8 or not.
+    void createOnDisk(const QByteArray &name, const QByteArray &content) const;
     QByteArray content(const QString &name) const;
 
-    // Every entry of the folder, hidden ones too, in plain text order.
+    // Every entry of the folder, hidden ones too, in plain text order; bytes that are not UTF-8
+    // show as U+FFFD.
     QStringList entries() const;
 
 private:

@@ -8,8 +8,8 @@
 
 class FileSystem;
 
-// The file list: the files of one folder that match the pattern, in alphabetical order. A
-// plain click turns an entry's selected flag over. Every re-read of the folder drops the
+// The file list: the files of one folder that match the pattern, in alphabetical order. Each
+// entry holds the name as the folder holds it beside the text it shows. A plain click turns an entry's selected flag over. Every re-read of the folder drops the
 // selection and leaves no current entry.
 class FileList final : public QListView {
     Q_OBJECT
@@ -17,14 +17,15 @@ class FileList final : public QListView {
 public:
     FileList(const FileSystem &fileSystem, QWidget *parent = nullptr);
 
-    QString folder() const { return m_folder; }
-    void setFolder(const QString &folder);
+    const DiskName &folder() const { return m_folder; }
+    void setFolder(const DiskName &folder);
     QString pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
     void refresh();
 
     int count() const { return int(m_model.names().size()); }
-    QString name(int index) const { return m_model.names().at(index); }
+    QString name(int index) const { return m_model.names().at(index).text; }
+    const DiskName &diskName(int index) const { return m_model.names().at(index); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
     int listIndex() const { return currentIndex().row(); }
 
@@ -36,7 +37,7 @@ private:
 
     const FileSystem &m_fileSystem;
     FileListModel m_model;
-    QString m_folder;
+    DiskName m_folder;
     QString m_pattern = QStringLiteral("*.*");
     std::vector<bool> m_selected;
 };

@@ -1,6 +1,6 @@
 #include "FileListModel.h"
 
-void FileListModel::setNames(QStringList names)
+void FileListModel::setNames(QList<DiskName> names)
 {
     beginResetModel();
     m_names = std::move(names);
@@ -16,5 +16,5 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return m_names.at(index.row());
+    return m_names.at(index.row()).text;
 }

@@ -1,21 +1,23 @@
 #pragma once
 
-#include <QAbstractListModel>
-#include <QStringList>
+#include "DiskName.h"
 
-// The names the file list shows, one row each.
+#include <QAbstractListModel>
+#include <QList>
+
+// The names the file list holds, one row each, showing their text.
 class FileListModel final : public QAbstractListModel {
     Q_OBJECT
 
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setNames(QStringList names);
-    const QStringList &names() const { return m_names; }
+    void setNames(QList<DiskName> names);
+    const QList<DiskName> &names() const { return m_names; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
-    QStringList m_names;
+    QList<DiskName> m_names;
 };

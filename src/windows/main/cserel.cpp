@@ -74,7 +74,7 @@ void cserel::Form_Load()
     const QList<Volume> volumes = m_context.volumes.mountedVolumes();
     const int drive = volumeIndexHolding(volumes, programFolder);
     m_context.currentFolders.makeCurrent(drive >= 0 ? volumes.at(drive).rootPath : QDir::rootPath(), programFolder);
-    File1->setFolder(programFolder);
+    File1->setFolder(DiskName::fromText(programFolder));
 
     {
         const QSignalBlocker filling(Combo1);
@@ -125,7 +125,7 @@ void cserel::Command2_Click()
     m_chooser->show();
 }
 
-void cserel::setFileListFolder(const QString &folder)
+void cserel::setFileListFolder(const DiskName &folder)
 {
     File1->setFolder(folder);
 }
@@ -135,9 +135,10 @@ void cserel::setCountCaption(const QString &caption)
     Label1->setText(caption);
 }
 
-void cserel::setPathCaption(const QString &caption)
+void cserel::setPathCaption(const DiskName &folder)
 {
-    Label5->setText(caption);
+    m_label5Folder = folder;
+    Label5->setText(folder.text);
 }
 
 void cserel::setNewName(const QString &text)
@@ -170,9 +171,9 @@ bool cserel::isFileSelected(int index) const
     return File1->isSelected(index);
 }
 
-QString cserel::fileName(int index) const
+DiskName cserel::fileName(int index) const
 {
-    return File1->name(index);
+    return File1->diskName(index);
 }
 
 void cserel::refreshFiles()
@@ -235,9 +236,9 @@ QString cserel::text1() const
     return Text1->text();
 }
 
-QString cserel::label5Caption() const
+DiskName cserel::label5Caption() const
 {
-    return Label5->text();
+    return m_label5Folder;
 }
 
 QWidget *cserel::lockable(LockableControl control) const

@@ -76,7 +76,7 @@ QWidget *TestFolderChooser::openChooser()
 
 void TestFolderChooser::openFolder(const QString &path)
 {
-    dir1()->setPath(path);
+    dir1()->setPath(DiskName::fromText(path));
     QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
 }
 
@@ -113,7 +113,7 @@ void TestFolderChooser::handsFolderToMainWindow()
     QVERIFY(m_chooser->isHidden());
     QVERIFY(m_window->isVisible());
     QCOMPARE(mainText("Label5"), path);
-    QCOMPARE(control<FileList>(*m_window, "File1")->folder(), path);
+    QCOMPARE(control<FileList>(*m_window, "File1")->folder().text, path);
     QTEST(mainText("Text1"), "newName");
     QFETCH(QString, count);
     if (!count.isEmpty())
@@ -154,7 +154,7 @@ void TestFolderChooser::secondOpeningShowsLastFolder()
 void TestFolderChooser::typingIntoPathBoxChangesNothing()
 {
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
     auto *text1 = control<QLineEdit>(*m_chooser, "Text1");
 
     QTest::keyClicks(text1, QStringLiteral("/etc"));
@@ -169,7 +169,7 @@ void TestFolderChooser::enterOpensHighlightedFolder()
     QDir().mkpath(m_folder->filePath("a"));
     QDir().mkpath(m_folder->filePath("b"));
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
 
     QTest::keyClick(dir1(), Qt::Key_Return);
     QCOMPARE(dir1()->path(), m_folder->path());
@@ -186,7 +186,7 @@ void TestFolderChooser::doubleClickOpensFolder()
 {
     QDir().mkpath(m_folder->filePath("Nyár"));
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
     const int last = dir1()->count() - 1;
 
     QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(dir1()->item(last)).center());
@@ -230,7 +230,7 @@ void TestFolderChooser::closeBoxBringsMainWindowBackUnchanged()
     const QString pathBefore = mainText("Label5");
     const QString countBefore = mainText("Label1");
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
 
     QVERIFY(m_chooser->close() == false);
 
