@@ -17,6 +17,8 @@ private slots:
     void listsOnlyVisibleRegularFiles();
     void listsInAlphabeticalOrderWithoutRegardToCase();
     void listsWithoutRegardToCaseInCLocale();
+    void listsWindows1250NamesByTheirText_data();
+    void listsWindows1250NamesByTheirText();
     void listingOfMissingFolderFails();
     void renameOutcomes_data();
     void renameOutcomes();
@@ -65,6 +67,32 @@ void TestLocalFileSystem::listsWithoutRegardToCaseInCLocale()
 
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     QCOMPARE(names, (QStringList{"a.txt", "b.txt", "C.txt"}));
+}
+
+void TestLocalFileSystem::listsWindows1250NamesByTheirText_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("every file") << "*.*"
+                                << QStringList{"Adam.txt", "Árvíz.txt", "béla.JPG", "Zoltán.txt", "\uFFFDrv.txt"};
+    QTest::newRow("pattern on the text") << "á*.TXT;*.jpg" << QStringList{"Árvíz.txt", "béla.JPG"};
+}
+
+// The last name is UTF-8 that spells the replacement character: it is a name of its own.
+void TestLocalFileSystem::listsWindows1250NamesByTheirText()
+{
+    const QByteArrayList written = {"Zolt\xE1n.txt", "\xC1rv\xEDz.txt", "Adam.txt", "b\xE9la.JPG", "\xEF\xBF\xBDrv.txt"};
+    TemporaryFolder folder;
+    for (const QByteArray &name : written)
+        folder.createOnDisk(name, name);
+    QFETCH(QString, pattern);
+
+    const QList<DiskName> listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
+
+    QTEST(shownNames(listed), "names");
+    for (const DiskName &name : listed)
+        QVERIFY(written.contains(name.bytes));
 }
 
 void TestLocalFileSystem::listingOfMissingFolderFails()

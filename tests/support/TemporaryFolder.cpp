@@ -4,7 +4,15 @@
 #include <QFile>
 #include <QTest>
 
+#include <filesystem>
 #include <fstream>
+
+// Qt finds entries by their decoded text and so leaves names that are not UTF-8 behind.
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
+}
 
 QString TemporaryFolder::filePath(const QString &name) const
 {

@@ -6,9 +6,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A real folder for a test, removed with everything in it afterwards.
+// A real folder for a test, removed with everything in it afterwards, names that are not
+// UTF-8 included.
 class TemporaryFolder {
 public:
+    TemporaryFolder() = default;
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+    ~TemporaryFolder();
+
     QString path() const { return m_dir.path(); }
     DiskName diskPath() const { return DiskName::fromText(path()); }
     QString filePath(const QString &name) const;

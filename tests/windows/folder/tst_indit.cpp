@@ -8,11 +8,14 @@
 #include "cserel.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // The folder chooser, opened from the main window's "Új könyvtár" as the user opens it.
 class TestFolderChooser : public QObject {
@@ -27,6 +30,7 @@ private slots:
     void secondOpeningShowsLastFolder();
     void typingIntoPathBoxChangesNothing();
     void enterOpensHighlightedFolder();
+    void doubleClickOpensFolder_data();
     void doubleClickOpensFolder();
     void unreadyDriveRetriedThenReady();
     void unreadyDriveGivenUpReturnsToPreviousDrive();
@@ -182,17 +186,35 @@ void TestFolderChooser::enterOpensHighlightedFolder()
     QCOMPARE(control<QLineEdit>(*m_chooser, "Text1")->text(), m_folder->filePath("b"));
 }
 
+void TestFolderChooser::doubleClickOpensFolder_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("UTF-8 name") << QByteArray("Ny\xC3\xA1r") << "Nyár";
+    QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz";
+}
+
+// The opened folder's files are listed and renamed, whatever the encoding of its name.
 void TestFolderChooser::doubleClickOpensFolder()
 {
-    QDir().mkpath(m_folder->filePath("Nyár"));
+    QFETCH(QByteArray, name);
+    QFETCH(QString, text);
+    QVERIFY(::mkdir((QFile::encodeName(m_folder->path()) + '/' + name).constData(), 0700) == 0);
+    m_folder->createOnDisk(name + "/K\xE9p.jpg", "photo");
     QVERIFY(openChooser());
     dir1()->setPath(m_folder->diskPath());
-    const int last = dir1()->count() - 1;
+    QListWidgetItem *last = dir1()->item(dir1()->count() - 1);
+    QCOMPARE(last->text().trimmed(), text);
 
-    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(dir1()->item(last)).center());
-    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(dir1()->item(last)).center());
+    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(last).center());
+    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(last).center());
+    QCOMPARE(dir1()->path(), m_folder->filePath(text));
+    QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
+    QCOMPARE(control<FileList>(*m_window, "File1")->name(0), QStringLiteral("Kép.jpg"));
+    QTest::mouseClick(control<QPushButton>(*m_window, "Command1"), Qt::LeftButton);
 
-    QCOMPARE(dir1()->path(), m_folder->filePath("Nyár"));
+    QCOMPARE(control<FileList>(*m_window, "File1")->name(0), QStringLiteral("000.jpg"));
+    QVERIFY(m_program->messages.requests.isEmpty());
 }
 
 void TestFolderChooser::unreadyDriveRetriedThenReady()
