@@ -15,10 +15,8 @@ class TestLocalFileSystem : public QObject {
 private slots:
     void initTestCase();
     void listsOnlyVisibleRegularFiles();
-    void listsInAlphabeticalOrderWithoutRegardToCase();
-    void listsWithoutRegardToCaseInCLocale();
-    void listsWindows1250NamesByTheirText_data();
-    void listsWindows1250NamesByTheirText();
+    void listsByShownTextInOrder_data();
+    void listsByShownTextInOrder();
     void listingOfMissingFolderFails();
     void renameOutcomes_data();
     void renameOutcomes();
@@ -48,59 +46,52 @@ void TestLocalFileSystem::listsOnlyVisibleRegularFiles()
              (QStringList{"a.JPG", "b.jpg", "c.txt", "link.jpg", "README"}));
 }
 
-void TestLocalFileSystem::listsInAlphabeticalOrderWithoutRegardToCase()
+void TestLocalFileSystem::listsByShownTextInOrder_data()
 {
-    TemporaryFolder folder;
-    folder.createAll({"Zoltán.txt", "adam.txt", "Ádám.txt", "Adam.txt", "béla.txt", "Bea.txt"});
-
-    QCOMPARE(shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.*")).names),
-             (QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Bea.txt", "béla.txt", "Zoltán.txt"}));
-}
-
-void TestLocalFileSystem::listsWithoutRegardToCaseInCLocale()
-{
-    TemporaryFolder folder;
-    folder.createAll({"b.txt", "C.txt", "a.txt"});
-    QLocale::setDefault(QLocale::c());
-
-    const QStringList names = shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.*")).names);
-
-    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
-    QCOMPARE(names, (QStringList{"a.txt", "b.txt", "C.txt"}));
-}
-
-void TestLocalFileSystem::listsWindows1250NamesByTheirText_data()
-{
+    QTest::addColumn<QByteArrayList>("files");
     QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("cLocale");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("every file") << "*.*"
-                                << QStringList{"Adam.txt", "Árvíz.txt", "béla.JPG", "Zoltán.txt", "\uFFFDrv.txt"};
-    QTest::newRow("pattern on the text") << "á*.TXT;*.jpg" << QStringList{"Árvíz.txt", "béla.JPG"};
+    QTest::newRow("Hungarian order")
+        << QByteArrayList{"Zoltán.txt", "adam.txt", "Ádám.txt", "Adam.txt", "béla.txt", "Bea.txt"} << "*.*" << false
+        << QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Bea.txt", "béla.txt", "Zoltán.txt"};
+    QTest::newRow("C locale") << QByteArrayList{"b.txt", "C.txt", "a.txt"} << "*.*" << true
+                              << QStringList{"a.txt", "b.txt", "C.txt"};
+    // Windows-1250 names among UTF-8 ones; the last is UTF-8 that spells the replacement character.
+    const QByteArrayList mixed = {"Zolt\xE1n.txt", "\xC1rv\xEDz.txt", "Adam.txt", "b\xE9la.JPG", "\xEF\xBF\xBDrv.txt"};
+    QTest::newRow("Windows-1250") << mixed << "*.*" << false
+                                  << QStringList{"Adam.txt", "Árvíz.txt", "béla.JPG", "Zoltán.txt", "\uFFFDrv.txt"};
+    QTest::newRow("pattern on the text") << mixed << "á*.TXT;*.jpg" << false
+                                         << QStringList{"Árvíz.txt", "béla.JPG"};
 }
 
-// The last name is UTF-8 that spells the replacement character: it is a name of its own.
-void TestLocalFileSystem::listsWindows1250NamesByTheirText()
+void TestLocalFileSystem::listsByShownTextInOrder()
 {
-    const QByteArrayList written = {"Zolt\xE1n.txt", "\xC1rv\xEDz.txt", "Adam.txt", "b\xE9la.JPG", "\xEF\xBF\xBDrv.txt"};
-    TemporaryFolder folder;
-    for (const QByteArray &name : written)
-        folder.createOnDisk(name, name);
+    QFETCH(QByteArrayList, files);
     QFETCH(QString, pattern);
+    QFETCH(bool, cLocale);
+    TemporaryFolder folder;
+    for (const QByteArray &name : files)
+        folder.createOnDisk(name, name);
+    if (cLocale)
+        QLocale::setDefault(QLocale::c());
 
     const QList<DiskName> listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
 
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     QTEST(shownNames(listed), "names");
     for (const DiskName &name : listed)
-        QVERIFY(written.contains(name.bytes));
+        QVERIFY(files.contains(name.bytes));
 }
 
 void TestLocalFileSystem::listingOfMissingFolderFails()
 {
-    const FolderListing listing = m_fileSystem.listFiles(DiskName::fromText(QStringLiteral("/nonexistent/folder")), QStringLiteral("*.*"));
+    const DiskName missing = DiskName::fromText(QStringLiteral("/nonexistent/folder"));
+    const FolderListing listing = m_fileSystem.listFiles(missing, QStringLiteral("*.*"));
     QVERIFY(listing.names.isEmpty());
     QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("/nonexistent/folder"))));
+    QVERIFY(!m_fileSystem.openFolder(missing));
     QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
 }
 
@@ -143,7 +134,7 @@ void TestLocalFileSystem::removedFolderIsNoticed()
     folder.reset();
 
     QVERIFY(opened->isRemoved());
-    QCOMPARE(opened->setArchiveOnly(DiskName::fromText(QStringLiteral("a.txt"))), FileError(FileCondition::PathNotFound));
+    QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt")), FileError(FileCondition::PathNotFound));
 }
 
 QTEST_GUILESS_MAIN(TestLocalFileSystem)

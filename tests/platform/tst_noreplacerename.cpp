@@ -61,6 +61,12 @@ public:
     }
 };
 
+// A name as the folder holds it, given in UTF-8.
+DiskName held(const char *name)
+{
+    return DiskName::fromBytes(name);
+}
+
 } // namespace
 
 class TestNoReplaceRename : public QObject {
@@ -82,7 +88,7 @@ void TestNoReplaceRename::caseOnlyRenameOnCaseBlindFileSystem()
     vfat.add("KÉP.JPG");
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, DiskName::fromText(QStringLiteral("KÉP.JPG")), QStringLiteral("kép.jpg")), FileError());
+    QCOMPARE(routine.rename(3, held("KÉP.JPG"), QStringLiteral("kép.jpg")), FileError());
 
     QCOMPARE(vfat.names(), QByteArrayList{"kép.jpg"});
     QVERIFY(!vfat.calls.join(' ').contains("plain"));
@@ -95,7 +101,7 @@ void TestNoReplaceRename::secondStepFailureIsUndone()
     vfat.failSecondStepWith = EIO;
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, DiskName::fromText(QStringLiteral("A.TXT")), QStringLiteral("a.txt")), FileError(FileCondition::DeviceUnavailable));
+    QCOMPARE(routine.rename(3, held("A.TXT"), QStringLiteral("a.txt")), FileError(FileCondition::DeviceUnavailable));
 
     QCOMPARE(vfat.names(), QByteArrayList{"A.TXT"});
 }
@@ -107,7 +113,7 @@ void TestNoReplaceRename::otherFileIsTakenName()
     vfat.add("B.TXT");
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, DiskName::fromText(QStringLiteral("a.txt")), QStringLiteral("b.txt")), FileError(FileCondition::NameTaken));
+    QCOMPARE(routine.rename(3, held("a.txt"), QStringLiteral("b.txt")), FileError(FileCondition::NameTaken));
 
     QCOMPARE(vfat.names(), (QByteArrayList{"a.txt", "B.TXT"}));
 }
@@ -131,7 +137,7 @@ void TestNoReplaceRename::withoutFlagRenamesOnlyOntoAbsentName()
     fuse.add("b.txt");
     NoReplaceRename routine(fuse);
 
-    QTEST(routine.rename(3, DiskName::fromText(QStringLiteral("a.txt")), newName), "result");
+    QTEST(routine.rename(3, held("a.txt"), newName), "result");
     QTEST(fuse.names(), "names");
 }
 
@@ -153,7 +159,7 @@ void TestNoReplaceRename::namesLeavingTheFolderAreRefused()
     vfat.add("a.txt");
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, DiskName::fromText(QStringLiteral("a.txt")), newName), FileError(FileCondition::InvalidFileName));
+    QCOMPARE(routine.rename(3, held("a.txt"), newName), FileError(FileCondition::InvalidFileName));
     QVERIFY(vfat.calls.isEmpty());
 }
 

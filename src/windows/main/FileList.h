@@ -9,8 +9,9 @@
 class FileSystem;
 
 // The file list: the files of one folder that match the pattern, in alphabetical order. Each
-// entry holds the name as the folder holds it beside the text it shows. A plain click turns an entry's selected flag over. Every re-read of the folder drops the
-// selection and leaves no current entry.
+// entry holds the name as the folder holds it beside the text it shows. A plain click turns an
+// entry's selected flag over. Every re-read of the folder drops the selection and leaves no
+// current entry.
 class FileList final : public QListView {
     Q_OBJECT
 
