@@ -19,12 +19,12 @@ QCollator userCollator()
     return collator;
 }
 
-const QString &textOf(const QString &name)
+const QString &shownText(const QString &name)
 {
     return name;
 }
 
-const QString &textOf(const DiskName &name)
+const QString &shownText(const DiskName &name)
 {
     return name.text;
 }
@@ -48,7 +48,7 @@ std::vector<qsizetype> displayOrder(const QList<Name> &names)
     std::vector<QCollatorSortKey> keys;
     keys.reserve(names.size());
     for (const Name &name : names)
-        keys.push_back(collator.sortKey(textOf(name)));
+        keys.push_back(collator.sortKey(shownText(name)));
 
     std::vector<qsizetype> order(names.size());
     std::iota(order.begin(), order.end(), 0);
