@@ -23,9 +23,9 @@ QByteArray bytesOf(const QString &name)
     return QFile::encodeName(name);
 }
 
-const QByteArray &bytesOf(const DiskName &name)
+const QByteArray &bytesOf(const QByteArray &name)
 {
-    return name.bytes;
+    return name;
 }
 
 // A fingerprint of a listing's names as the folder holds them, in their order, so that two
@@ -42,12 +42,12 @@ QByteArray digestOf(const QList<Name> &names)
 }
 
 // The names the list holds, in its order. The names are shared with the list, not copied.
-QList<DiskName> namesOf(const FileList &list)
+QByteArrayList namesOf(const FileList &list)
 {
-    QList<DiskName> names;
+    QByteArrayList names;
     names.reserve(list.count());
     for (int index = 0; index < list.count(); ++index)
-        names.append(list.diskName(index));
+        names.append(list.diskName(index).bytes);
     return names;
 }
 
@@ -72,7 +72,7 @@ void Benchmark::measureListing(SampleFolder &folder)
 
     // The previous result is dropped before each call, so no call pays for freeing another's.
     const DiskName path = DiskName::fromText(folder.path());
-    QList<DiskName> names;
+    QByteArrayList names;
     const double realMs = bestOfMilliseconds(
         repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile).names; });
     compareListingWithFloor(folder, label, realMs, std::move(names));
@@ -83,7 +83,7 @@ void Benchmark::measureWindowListing(SampleFolder &folder)
     const QString label = QStringLiteral("window: File1 re-read");
     announce(label, folder.fileCount());
     folder.reset();
-    QList<DiskName> names;
+    QByteArrayList names;
     const double realMs = windowReReadMs(folder, &names);
     compareListingWithFloor(folder, label, realMs, std::move(names));
 }
@@ -163,7 +163,7 @@ Benchmark::RunOutcome Benchmark::windowRun(SampleFolder &folder, MainWindowProgr
 // The window is closed before this returns, and so before the floor lists: the peak memory is
 // then the window's own, not the window's list and the floor's together. `listedNames` receives
 // what the list showed.
-double Benchmark::windowReReadMs(SampleFolder &folder, QList<DiskName> *listedNames)
+double Benchmark::windowReReadMs(SampleFolder &folder, QByteArrayList *listedNames)
 {
     MainWindowProgram program;
     program.pointAt(folder.path());
@@ -194,11 +194,11 @@ double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest
 // The real names are dropped before the floor lists, so that the benchmark itself never holds
 // two lists at once.
 void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
-                                        QList<DiskName> realNames)
+                                        QByteArrayList realNames)
 {
     const bool listedAll = realNames.size() == folder.fileCount();
     const QByteArray realDigest = digestOf(realNames);
-    realNames = QList<DiskName>();
+    realNames = QByteArrayList();
     QByteArray floorDigest;
     const double floorMs = floorListingMs(folder, &floorDigest);
 

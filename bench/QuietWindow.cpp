@@ -26,7 +26,7 @@ bool QuietWindow::isFileSelected(int) const
 
 DiskName QuietWindow::fileName(int index) const
 {
-    return m_names.at(index);
+    return DiskName::fromBytes(m_names.at(index));
 }
 
 void QuietWindow::refreshFiles()

@@ -4,7 +4,7 @@
 #include "RenameWindow.h"
 #include "RunConfiguration.h"
 
-#include <QList>
+#include <QByteArrayList>
 
 // A main window reduced to what a rename run touches: the file list, read through a file system
 // as the real list is, and settings fixed by a run configuration. Nothing is selected, so the
@@ -36,7 +36,7 @@ private:
     const FileSystem &m_fileSystem;
     DiskName m_folder;
     RunConfiguration m_configuration;
-    QList<DiskName> m_names;
+    QByteArrayList m_names;
     int m_progressMin = 0;
     int m_progressMax = 0;
     int m_progressValue = 0;

@@ -1,5 +1,7 @@
 #include "FileNameOrder.h"
 
+#include "DiskName.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 
@@ -24,9 +26,9 @@ const QString &shownText(const QString &name)
     return name;
 }
 
-const QString &shownText(const DiskName &name)
+QString shownText(const QByteArray &name)
 {
-    return name.text;
+    return DiskName::textOf(name);
 }
 
 bool exactlyBefore(const QString &a, const QString &b)
@@ -34,9 +36,11 @@ bool exactlyBefore(const QString &a, const QString &b)
     return a < b;
 }
 
-bool exactlyBefore(const DiskName &a, const DiskName &b)
+bool exactlyBefore(const QByteArray &a, const QByteArray &b)
 {
-    return a.text < b.text || (a.text == b.text && a.bytes < b.bytes);
+    const QString textA = shownText(a);
+    const QString textB = shownText(b);
+    return textA < textB || (textA == textB && a < b);
 }
 
 // The positions of the names in display order. One sort key per name makes each comparison a
@@ -79,7 +83,7 @@ void sortFileNames(QStringList &names)
     sortInDisplayOrder(names);
 }
 
-void sortFileNames(QList<DiskName> &names)
+void sortFileNames(QByteArrayList &names)
 {
     sortInDisplayOrder(names);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "DiskName.h"
-
-#include <QList>
+#include <QByteArrayList>
 #include <QStringList>
 
 // Puts file names in the user's alphabetical order without regard to case ("Ádám" beside
@@ -10,5 +8,6 @@
 // same way.
 void sortFileNames(QStringList &names);
 
-// The same order by the shown texts; two names that show the same text follow their bytes.
-void sortFileNames(QList<DiskName> &names);
+// Names as a folder holds them, in the same order by their shown texts; two names that show
+// the same text follow their bytes.
+void sortFileNames(QByteArrayList &names);

@@ -67,10 +67,9 @@ FolderListing scanFolder(const QByteArray &folder, Accept accept)
     while (const dirent *entry = nextEntry(stream, &readError)) {
         if (entry->d_name[0] == '.')
             continue;
-        const QByteArrayView bytes(entry->d_name);
-        QString text = DiskName::textOf(bytes);
-        if (accept(descriptor, *entry, text))
-            listing.names.append({bytes.toByteArray(), std::move(text)});
+        const QByteArrayView name(entry->d_name);
+        if (accept(descriptor, *entry, DiskName::textOf(name)))
+            listing.names.append(name.toByteArray());
     }
     if (readError != 0)
         listing = {{}, conditionOfErrno(readError)};

@@ -77,12 +77,12 @@ void TestLocalFileSystem::listsByShownTextInOrder()
     if (cLocale)
         QLocale::setDefault(QLocale::c());
 
-    const QList<DiskName> listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
+    const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
 
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     QTEST(shownNames(listed), "names");
-    for (const DiskName &name : listed)
-        QVERIFY(files.contains(name.bytes));
+    for (const QByteArray &name : listed)
+        QVERIFY(files.contains(name));
 }
 
 void TestLocalFileSystem::listingOfMissingFolderFails()

@@ -34,7 +34,7 @@ QStringList ScriptedWindow::names() const
 
 DiskName ScriptedWindow::fileName(int index) const
 {
-    return m_names.at(index);
+    return DiskName::fromBytes(m_names.at(index));
 }
 
 void ScriptedWindow::refreshFiles()

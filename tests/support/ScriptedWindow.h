@@ -49,7 +49,7 @@ private:
     const FileSystem &m_fileSystem;
     DiskName m_folder;
     QString m_pattern;
-    QList<DiskName> m_names;
+    QByteArrayList m_names;
     QSet<int> m_selected;
     QSet<int> m_disabled;
     int m_progressMin = 0;

@@ -2,13 +2,14 @@
 
 #include "DiskName.h"
 
+#include <QByteArrayList>
 #include <QStringList>
 
 // The texts that listed names show, in their order.
-inline QStringList shownNames(const QList<DiskName> &names)
+inline QStringList shownNames(const QByteArrayList &names)
 {
     QStringList texts;
-    for (const DiskName &name : names)
-        texts.append(name.text);
+    for (const QByteArray &name : names)
+        texts.append(DiskName::textOf(name));
     return texts;
 }

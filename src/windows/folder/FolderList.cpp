@@ -51,7 +51,7 @@ void FolderList::keyPressEvent(QKeyEvent *event)
         QListWidget::keyPressEvent(event);
 }
 
-void FolderList::fillEntries(const QList<DiskName> &subfolders)
+void FolderList::fillEntries(const QByteArrayList &subfolders)
 {
     clear();
     const QList<DiskName> components = m_path.components();
@@ -62,8 +62,10 @@ void FolderList::fillEntries(const QList<DiskName> &subfolders)
         addEntry(components.at(depth).text, along, depth + 1, true);
     }
     setCurrentRow(count() - 1);
-    for (const DiskName &name : subfolders)
+    for (const QByteArray &bytes : subfolders) {
+        const DiskName name = DiskName::fromBytes(bytes);
         addEntry(name.text, m_path.child(name), int(components.size()) + 1, false);
+    }
 }
 
 void FolderList::addEntry(const QString &text, const DiskName &path, int depth, bool open)

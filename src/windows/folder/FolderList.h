@@ -34,7 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void fillEntries(const QList<DiskName> &subfolders);
+    void fillEntries(const QByteArrayList &subfolders);
     void addEntry(const QString &text, const DiskName &path, int depth, bool open);
 
     const FileSystem &m_fileSystem;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskName.h"
 #include "FileListModel.h"
 
 #include <QListView>
@@ -9,8 +10,8 @@
 class FileSystem;
 
 // The file list: the files of one folder that match the pattern, in alphabetical order. Each
-// entry holds the name as the folder holds it beside the text it shows. A plain click turns an
-// entry's selected flag over. Every re-read of the folder drops the selection and leaves no
+// entry holds the name as the folder holds it and shows the text decoded from it. A plain click
+// turns an entry's selected flag over. Every re-read of the folder drops the selection and leaves no
 // current entry.
 class FileList final : public QListView {
     Q_OBJECT
@@ -25,8 +26,8 @@ public:
     void refresh();
 
     int count() const { return int(m_model.names().size()); }
-    QString name(int index) const { return m_model.names().at(index).text; }
-    const DiskName &diskName(int index) const { return m_model.names().at(index); }
+    QString name(int index) const { return DiskName::textOf(m_model.names().at(index)); }
+    DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
     int listIndex() const { return currentIndex().row(); }
 

@@ -108,7 +108,7 @@ void TestMainWindowRuns::clickedEntriesRenameAlone()
 
 void TestMainWindowRuns::okBeforeChoosingFolderExplains()
 {
-    const QList<DiskName> before = m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names;
+    const QByteArrayList before = m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names;
 
     pressOk();
 
@@ -118,7 +118,7 @@ void TestMainWindowRuns::okBeforeChoosingFolderExplains()
     QCOMPARE(box.text, QStringLiteral("Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal."));
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names == before);
+    QCOMPARE(m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names, before);
     QVERIFY(control<QPushButton>(*m_window, "Command3")->isEnabled());
 }
 
