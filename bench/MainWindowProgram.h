@@ -5,6 +5,9 @@
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "ProgramContext.h"
+#include "SystemProgramStarter.h"
+#include "SystemRandomNumbers.h"
+#include "SystemRegistry.h"
 #include "SystemVolumes.h"
 #include "cserel.h"
 
@@ -38,6 +41,9 @@ private:
     const SystemVolumes m_volumes;
     CurrentFolders m_currentFolders;
     Module1 m_module1;
+    SystemRegistry m_registry;
+    SystemProgramStarter m_programStarter;
+    SystemRandomNumbers m_randomNumbers;
     ProgramContext m_context;
     cserel m_window; // last, so that it goes before everything it shares
 };

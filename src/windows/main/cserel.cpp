@@ -8,7 +8,9 @@
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
 #include "Volumes.h"
+#include "ProgramIcon.h"
 #include "WindowPlacement.h"
+#include "frmAbout.h"
 #include "indit.h"
 
 #include <QCheckBox>
@@ -41,6 +43,10 @@ cserel::cserel(ProgramContext &context, QWidget *parent)
     , m_renameCommand(*this, context.fileSystem)
 {
     setObjectName(QStringLiteral("cserel"));
+    // Closing the window unloads it, and the chooser with it: by its close box the program
+    // ends at once, by "Kilépés" after the About window.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
     setWindowTitle(QStringLiteral("Átnevezés - Sorszámozás"));
     createControls();
     placeControls();
@@ -62,6 +68,7 @@ void cserel::connectHandlers()
     connect(Frame2, &SettingsFrame::mouseDown, this, &cserel::Frame2_MouseDown);
     connect(Command1, &QPushButton::clicked, this, &cserel::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &cserel::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &cserel::Command3_Click);
 }
 
 // Centres the window, makes the program's folder current, lists it and chooses the first
@@ -123,6 +130,15 @@ void cserel::Command2_Click()
     if (!m_chooser)
         m_chooser = std::make_unique<indit>(*this, m_context);
     m_chooser->show();
+}
+
+// Unloads the chooser and this window and leaves the About window as the program's last one.
+// The About window is shown first, so that closing this one does not end the program.
+void cserel::Command3_Click()
+{
+    m_chooser.reset();
+    (new frmAbout(m_context))->show();
+    close();
 }
 
 void cserel::setFileListFolder(const QString &folder)
