@@ -2,6 +2,7 @@
 
 #include "CountingMessageBoxes.h"
 #include "CurrentFolders.h"
+#include "HelpWindow.h"
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "ProgramContext.h"
@@ -44,6 +45,7 @@ private:
     SystemRegistry m_registry;
     SystemProgramStarter m_programStarter;
     SystemRandomNumbers m_randomNumbers;
+    HelpWindow m_help;
     ProgramContext m_context;
     cserel m_window; // last, so that it goes before everything it shares
 };

@@ -1,4 +1,5 @@
 #include "CurrentFolders.h"
+#include "HelpWindow.h"
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "ProgramContext.h"
@@ -16,7 +17,7 @@
 
 // Starts the program in its main window, drawn as a classic desktop dialog, with Qt's own
 // texts (standard buttons) in Hungarian. The program ends when its last window is closed;
-// windows unload themselves on closing.
+// windows unload themselves on closing, and the help window goes with the program.
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -33,8 +34,9 @@ int main(int argc, char *argv[])
     SystemRegistry registry;
     SystemProgramStarter programStarter;
     SystemRandomNumbers randomNumbers;
-    ProgramContext context{fileSystem,           messages, volumes, currentFolders, module1, registry, programStarter,
-                           randomNumbers};
+    HelpWindow help;
+    ProgramContext context{fileSystem, messages,       volumes,       currentFolders, module1,
+                           registry,   programStarter, randomNumbers, help};
     (new cserel(context))->show();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -2,6 +2,7 @@
 
 class CurrentFolders;
 class FileSystem;
+class HelpWindow;
 class MessageBoxes;
 class Module1;
 class ProgramStarter;
@@ -11,7 +12,7 @@ class Volumes;
 
 // What the windows share for as long as the program runs: the platform's file system, message
 // boxes, volumes and current folders, the drive test module, and what the About window needs
-// (the registry, the program starter and the marquee's random numbers).
+// (the registry, the program starter and the marquee's random numbers), and the help window.
 struct ProgramContext {
     const FileSystem &fileSystem;
     MessageBoxes &messages;
@@ -21,4 +22,5 @@ struct ProgramContext {
     Registry &registry;
     ProgramStarter &programStarter;
     RandomNumbers &randomNumbers;
+    HelpWindow &help;
 };

@@ -3,6 +3,6 @@
 TestProgram::TestProgram(const FileSystem *fileSystem)
     : module1(fileSystem ? *fileSystem : localFileSystem, messages)
     , context{fileSystem ? *fileSystem : localFileSystem, messages, volumes, currentFolders, module1, registry,
-              programStarter, randomNumbers}
+              programStarter, randomNumbers, help}
 {
 }

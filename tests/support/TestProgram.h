@@ -2,6 +2,7 @@
 
 #include "CurrentFolders.h"
 #include "FakeVolumes.h"
+#include "HelpWindow.h"
 #include "LocalFileSystem.h"
 #include "MemoryRegistry.h"
 #include "Module1.h"
@@ -11,7 +12,7 @@
 #include "ScriptedRandomNumbers.h"
 
 // Everything the windows share, with scripted message boxes, volumes, registry, program
-// starts and random numbers; the file system is the real one unless a test brings its own.
+// starts and random numbers, a help window of its own; the file system is the real one unless a test brings its own.
 class TestProgram {
 public:
     explicit TestProgram(const FileSystem *fileSystem = nullptr);
@@ -24,5 +25,6 @@ public:
     MemoryRegistry registry;
     RecordedProgramStarts programStarter;
     ScriptedRandomNumbers randomNumbers;
+    HelpWindow help;
     ProgramContext context;
 };

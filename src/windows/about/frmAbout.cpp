@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "HelpWindow.h"
 #include "ProgramContext.h"
 #include "RandomNumbers.h"
 #include "WindowPlacement.h"
@@ -114,7 +115,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 }
 
 // OK is the window's default and cancel button: Enter and Escape press it, unless Enter meets
-// another focused button, which it presses instead.
+// another focused button, which it presses instead. F1 opens the help.
 void frmAbout::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -129,6 +130,7 @@ void frmAbout::keyPressEvent(QKeyEvent *event)
         cmdOK->click();
         break;
     default:
-        QWidget::keyPressEvent(event);
+        if (!showHelpForKey(*event, *this, m_context.help))
+            QWidget::keyPressEvent(event);
     }
 }

@@ -4,6 +4,7 @@
 #include "FileCountText.h"
 #include "FileList.h"
 #include "FilterTable.h"
+#include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
@@ -161,10 +162,12 @@ void cserel::setNewName(const QString &text)
     Text1->setText(text);
 }
 
-// Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
+// F1 opens the help. Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
 // box: Enter after typing a pattern there must not rename the whole folder.
 void cserel::keyPressEvent(QKeyEvent *event)
 {
+    if (showHelpForKey(*event, *this, m_context.help))
+        return;
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;

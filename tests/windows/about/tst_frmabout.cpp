@@ -180,7 +180,8 @@ void TestAboutWindow::systemRegistryFindsProgramOnPath()
     SystemProgramStarter starter;
     ProgramContext context = m_program->context;
     ProgramContext system{context.fileSystem, context.messages, context.volumes, context.currentFolders,
-                          context.module1,    registry,         starter,         context.randomNumbers};
+                          context.module1,    registry,         starter,         context.randomNumbers,
+                          context.help};
     frmAbout window(system);
 
     control<QPushButton>(window, "cmdSysInfo")->click();

@@ -1,3 +1,4 @@
+#include "HelpWindow.h"
 #include "TestProgram.h"
 #include "WindowControls.h"
 #include "cserel.h"
@@ -92,13 +93,16 @@ void TestLeaving::exitShowsAboutThenEnds()
 void TestLeaving::closeBoxEndsAtOnce_data()
 {
     QTest::addColumn<bool>("chooserHidden");
-    QTest::newRow("alone") << false;
-    QTest::newRow("chooser hidden behind") << true;
+    QTest::addColumn<bool>("helpShown");
+    QTest::newRow("alone") << false << false;
+    QTest::newRow("chooser hidden behind") << true << false;
+    QTest::newRow("help shown") << false << true;
 }
 
 void TestLeaving::closeBoxEndsAtOnce()
 {
     QFETCH(bool, chooserHidden);
+    QFETCH(bool, helpShown);
     TestProgram program;
     auto *mainWindow = new cserel(program.context);
     mainWindow->show();
@@ -108,6 +112,8 @@ void TestLeaving::closeBoxEndsAtOnce()
             control<QPushButton>(*topLevelWindow("indit"), "Command1")->click();
             QCOMPARE(windowsOfProgram(true), QStringList{"cserel"});
         }
+        if (helpShown)
+            program.help.showTopic(0);
         mainWindow->windowHandle()->close();
     });
     QCOMPARE(status, 0);
