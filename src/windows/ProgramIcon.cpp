@@ -10,7 +10,7 @@ QPixmap programIconPixmap(int size)
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/icons/atnevezes.svg")).render(&painter);
+    QSvgRenderer(QStringLiteral(":/icons/hu.calvenor.Atnevezes.svg")).render(&painter);
     return pixmap;
 }
 
