@@ -5,6 +5,7 @@
 #include "DriveList.h"
 #include "FileCountText.h"
 #include "FolderList.h"
+#include "HelpWindow.h"
 #include "Module1.h"
 #include "ProgramContext.h"
 #include "WindowPlacement.h"
@@ -174,4 +175,10 @@ void indit::closeEvent(QCloseEvent *event)
     event->ignore();
     hide();
     m_mainWindow.show();
+}
+
+void indit::keyPressEvent(QKeyEvent *event)
+{
+    if (!showHelpForKey(*event, *this, m_context.help))
+        QWidget::keyPressEvent(event);
 }

@@ -4,11 +4,14 @@
 #include "FileCountText.h"
 #include "FileList.h"
 #include "FilterTable.h"
+#include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
 #include "Volumes.h"
+#include "ProgramIcon.h"
 #include "WindowPlacement.h"
+#include "frmAbout.h"
 #include "indit.h"
 
 #include <QCheckBox>
@@ -41,6 +44,10 @@ cserel::cserel(ProgramContext &context, QWidget *parent)
     , m_renameCommand(*this, context.fileSystem)
 {
     setObjectName(QStringLiteral("cserel"));
+    // Closing the window unloads it, and the chooser with it: by its close box the program
+    // ends at once, by "Kilépés" after the About window.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
     setWindowTitle(QStringLiteral("Átnevezés - Sorszámozás"));
     createControls();
     placeControls();
@@ -62,6 +69,7 @@ void cserel::connectHandlers()
     connect(Frame2, &SettingsFrame::mouseDown, this, &cserel::Frame2_MouseDown);
     connect(Command1, &QPushButton::clicked, this, &cserel::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &cserel::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &cserel::Command3_Click);
 }
 
 // Centres the window, makes the program's folder current, lists it and chooses the first
@@ -125,6 +133,15 @@ void cserel::Command2_Click()
     m_chooser->show();
 }
 
+// Unloads the chooser and this window and leaves the About window as the program's last one.
+// The About window is shown first, so that closing this one does not end the program.
+void cserel::Command3_Click()
+{
+    m_chooser.reset();
+    (new frmAbout(m_context))->show();
+    close();
+}
+
 void cserel::setFileListFolder(const DiskName &folder)
 {
     File1->setFolder(folder);
@@ -146,10 +163,12 @@ void cserel::setNewName(const QString &text)
     Text1->setText(text);
 }
 
-// Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
+// F1 opens the help. Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
 // box: Enter after typing a pattern there must not rename the whole folder.
 void cserel::keyPressEvent(QKeyEvent *event)
 {
+    if (showHelpForKey(*event, *this, m_context.help))
+        return;
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;

@@ -63,6 +63,7 @@ private slots:
     void Frame2_MouseDown(Qt::MouseButton button);
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
 private:
     void createControls();
