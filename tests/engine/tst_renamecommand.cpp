@@ -4,224 +4,145 @@
 #include "TemporaryFolder.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <array>
 
 #include <sys/stat.h>
 
 namespace {
 
-const QStringList wholeListLocks = {
-    "disable Command2", "disable Command3", "disable Text1", "disable Check1", "disable Check2",
-    "disable Check3", "disable Option1(0)", "disable Option1(1)", "disable Option1(2)",
+// The settings as the user left them: boxes Check1..Check4, case option, new text, jpe box shown.
+struct Settings {
+    std::array<int, 4> checks = {1, 0, 0, 0};
+    int option = 2;
+    QString text = {};
+    bool jpeShown = true;
 };
 
-mode_t modeOf(const QString &path, bool followLink = true)
+mode_t modeOf(const QString &path)
 {
     struct stat status {};
-    const QByteArray bytes = QFile::encodeName(path);
-    followLink ? ::stat(bytes.constData(), &status) : ::lstat(bytes.constData(), &status);
+    ::stat(QFile::encodeName(path).constData(), &status);
     return status.st_mode & 07777;
 }
 
 } // namespace
 
+Q_DECLARE_METATYPE(Settings)
+
 class TestRenameCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    void passesLeaveUtf8Name_data();
-    void passesLeaveUtf8Name();
-    void wholeListWindowOperationsInOrder();
-    void unlockFollowsNumbering_data();
-    void unlockFollowsNumbering();
-    void selectedEntriesAreNumberedByPlace();
-    void selectedRunRenamesUnselectedJpeToo();
-    void renamedFilesDropOutOfFilteredList();
-    void emptyListDoesNothing();
-    void archiveAloneMakesOwnerWritable();
-    void archiveAloneLeavesLinkTargetAlone();
-    void numbersGoOnPast16Bits();
+    void run_data();
+    void run();
+    void archiveAloneTouchesOnlyTheFile();
 
 private:
     LocalFileSystem m_fileSystem;
 };
 
-// With the jpe and accent boxes ticked; a name from an old disk (Windows-1250) ends in UTF-8
-// like any other, also when its new text is the text it shows.
-void TestRenameCommand::passesLeaveUtf8Name_data()
+// A run over a real folder: files, pattern, settings and selection give the names after, the
+// progress values shown, the controls locked meanwhile and the refreshes of the list.
+void TestRenameCommand::run_data()
 {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("numbering");
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QString>("result");
+    QTest::addColumn<QByteArrayList>("files");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<Settings>("settings");
+    QTest::addColumn<QList<int>>("selection");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QStringList>("progress");
+    QTest::addColumn<int>("locks");
     QTest::addColumn<int>("refreshes");
 
-    QTest::newRow("case, jpe, accents") << QByteArray("K\xC3\xA9p.JPE") << 0 << 0 << "kep.jpg" << 3;
-    QTest::newRow("numbered, no accent pass") << QByteArray("K\xC3\xA9p.JPE") << 1 << 2 << "000.jpg" << 2;
-    QTest::newRow("1250: case, jpe, accents") << QByteArray("K\xE9p.JPE") << 0 << 0 << "kep.jpg" << 3;
-    QTest::newRow("1250: numbered") << QByteArray("K\xE9p.JPE") << 1 << 2 << "000.jpg" << 2;
-    QTest::newRow("1250: upper case, same text") << QByteArray("\xC1RV\xCDZ.TXT") << 0 << 1 << "ÁRVÍZ.TXT" << 3;
+    const QByteArrayList abc = {"a.txt", "b.txt", "c.txt"};
+    QTest::newRow("whole list") << abc << "*.*" << Settings{} << QList<int>{}
+                                << QStringList{"000.txt", "001.txt", "002.txt"}
+                                << QStringList{"max 2", "value 0", "show bar", "value 0", "value 1", "value 2", "value 0"} << 9 << 1;
+    QTest::newRow("one file") << QByteArrayList{"a.txt"} << "*.*" << Settings{} << QList<int>{} << QStringList{"000.txt"}
+                              << QStringList{"max 1", "value 0", "show bar", "value 0", "value 0"} << 9 << 1;
+    QTest::newRow("numbering off, lower") << abc << "*.*" << Settings{{0, 0, 0, 0}, 0} << QList<int>{}
+                                          << QStringList{"a.txt", "b.txt", "c.txt"} << QStringList{} << 9 << 1;
+    QTest::newRow("empty list") << QByteArrayList{"a.txt"} << "*.jpg" << Settings{} << QList<int>{}
+                                << QStringList{"a.txt"} << QStringList{} << 0 << 0;
+    // Windows-1250 names end in UTF-8 like any other, also when the new text is the shown one.
+    QTest::newRow("case, jpe, accents") << QByteArrayList{"K\xC3\xA9p.JPE"} << "*.*" << Settings{{0, 1, 1, 0}, 0}
+                                        << QList<int>{} << QStringList{"kep.jpg"} << QStringList{} << 9 << 3;
+    QTest::newRow("numbered, no accent pass") << QByteArrayList{"K\xC3\xA9p.JPE"} << "*.*" << Settings{{1, 1, 1, 0}}
+                                              << QList<int>{} << QStringList{"000.jpg"} << QStringList{} << 9 << 2;
+    QTest::newRow("1250: case, jpe, accents") << QByteArrayList{"K\xE9p.JPE"} << "*.*" << Settings{{0, 1, 1, 0}, 0}
+                                              << QList<int>{} << QStringList{"kep.jpg"} << QStringList{} << 9 << 3;
+    QTest::newRow("1250: upper case, same text") << QByteArrayList{"\xC1RV\xCDZ.TXT"} << "*.*" << Settings{{0, 1, 1, 0}, 1}
+                                                 << QList<int>{} << QStringList{"ÁRVÍZ.TXT"} << QStringList{} << 9 << 3;
+    QTest::newRow("jpe renamed out of the filter") << QByteArrayList{"a.jpe", "b.JPE", "c.txt"} << "*.jpe"
+                                                   << Settings{{0, 1, 0, 0}, 1} << QList<int>{}
+                                                   << QStringList{"A.jpg", "B.jpg", "c.txt"} << QStringList{} << 9 << 2;
+    QTest::newRow("jpe box ticked but hidden") << QByteArrayList{"a.JPE"} << "*.*" << Settings{{0, 1, 0, 0}, 2, "", false}
+                                               << QList<int>{} << QStringList{"a.JPE"} << QStringList{} << 9 << 1;
+    QTest::newRow("selected, numbered by place")
+        << QByteArrayList{"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.jpg", "f5.txt"} << "*.*"
+        << Settings{{1, 0, 1, 1}, 0, "Nyar"} << QList<int>{1, 4}
+        << QStringList{"f0.txt", "f2.txt", "f3.txt", "f5.txt", "nyar000.txt", "nyar001.jpg"}
+        << QStringList{"max 5", "value 0", "show bar", "value 1", "value 4", "value 0"} << 7 << 1;
+    QTest::newRow("selected, unselected jpe too") << QByteArrayList{"a.JPG", "b.Jpe", "c.txt", "x.JPE"} << "*.*"
+                                                  << Settings{{1, 1, 0, 0}, 0, "Nyar"} << QList<int>{1, 2}
+                                                  << QStringList{"a.JPG", "nyar000.jpg", "nyar001.txt", "x.jpg"}
+                                                  << QStringList{} << 7 << 2;
 }
 
-void TestRenameCommand::passesLeaveUtf8Name()
+void TestRenameCommand::run()
 {
-    QFETCH(QByteArray, file);
-    QFETCH(int, numbering);
-    QFETCH(int, option);
+    QFETCH(QByteArrayList, files);
+    QFETCH(QString, pattern);
+    QFETCH(Settings, settings);
+    QFETCH(QList<int>, selection);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, progress);
+    QFETCH(int, locks);
     TemporaryFolder folder;
-    folder.createOnDisk(file, "photo");
-    ScriptedWindow window(m_fileSystem, folder.path());
-    window.checks = {numbering, 1, 1, 0};
-    window.check2Visible = true;
-    window.option = option;
+    for (const QByteArray &name : files)
+        folder.createOnDisk(name, name);
+    ScriptedWindow window(m_fileSystem, folder.path(), pattern);
+    window.checks = settings.checks;
+    window.option = settings.option;
+    window.newText = settings.text;
+    window.check2Visible = settings.jpeShown;
+    for (int index : selection)
+        window.select({index});
     RenameCommand command(window, m_fileSystem);
 
     QVERIFY(!command.Command1_Click());
 
-    QFETCH(QString, result);
-    QCOMPARE(folder.entries(), QStringList{result});
-    QCOMPARE(folder.content(result), QByteArray("photo"));
+    QCOMPARE(folder.entries(), after);
+    QCOMPARE(window.names(), pattern == u"*.*" ? after : QStringList{});
+    if (!progress.isEmpty())
+        QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^(max|value|show) "))), progress);
+    QCOMPARE(int(window.log.filter(QStringLiteral("disable ")).size()), locks);
     QTEST(int(window.log.count(QStringLiteral("refresh"))), "refreshes");
-    QCOMPARE(window.names(), QStringList{result});
-}
-
-void TestRenameCommand::wholeListWindowOperationsInOrder()
-{
-    TemporaryFolder folder;
-    folder.createAll({"a.txt", "b.txt", "c.txt"});
-    ScriptedWindow window(m_fileSystem, folder.path());
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    const QStringList expected = QStringList{"min 0", "max 2", "value 0", "show bar"} + wholeListLocks
-        + QStringList{"value 0", "value 1", "value 2", "hide bar", "value 0",
-                      "enable Command2", "enable Command3", "enable Check1", "enable Check2", "enable Check3",
-                      "enable Option1(0)", "enable Option1(1)", "enable Text1", "enable Option1(2)", "refresh"};
-    QCOMPARE(window.log, expected);
-    QCOMPARE(folder.entries(), (QStringList{"000.txt", "001.txt", "002.txt"}));
-    QCOMPARE(command.SelectedCount(), 0);
-    QCOMPARE(command.workingValues().NewPath, folder.filePath("002.txt"));
-}
-
-void TestRenameCommand::unlockFollowsNumbering_data()
-{
-    QTest::addColumn<int>("numbering");
-    QTest::addColumn<bool>("selectOne");
-
-    QTest::newRow("whole list, numbering off") << 0 << false;
-    QTest::newRow("whole list, numbering on") << 1 << false;
-    QTest::newRow("selected, numbering off") << 0 << true;
-    QTest::newRow("selected, numbering on") << 1 << true;
-}
-
-void TestRenameCommand::unlockFollowsNumbering()
-{
-    QFETCH(int, numbering);
-    QFETCH(bool, selectOne);
-    TemporaryFolder folder;
-    folder.createAll({"a.txt", "b.txt"});
-    ScriptedWindow window(m_fileSystem, folder.path());
-    window.checks[0] = numbering;
-    window.option = numbering ? 2 : 0;
-    if (selectOne)
-        window.select({1});
-    if (!numbering) {
-        window.setControlEnabled(LockableControl::Text1, false);
-        window.setControlEnabled(LockableControl::Option1_2, false);
-    }
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    QCOMPARE(window.isEnabled(LockableControl::Text1), bool(numbering));
-    QCOMPARE(window.isEnabled(LockableControl::Option1_2), bool(numbering));
-    for (LockableControl control : {LockableControl::Command2, LockableControl::Command3, LockableControl::Check1,
-                                    LockableControl::Check2, LockableControl::Check3, LockableControl::Option1_0,
-                                    LockableControl::Option1_1})
-        QVERIFY2(window.isEnabled(control), qPrintable(controlName(control)));
     QVERIFY(!window.isProgressVisible());
     QCOMPARE(window.progressValue(), 0);
-    QCOMPARE(command.SelectedCount(), 0);
+    for (int control = 0; control <= int(LockableControl::Option1_2); ++control) {
+        const auto lockable = LockableControl(control);
+        const bool numberingControl = lockable == LockableControl::Text1 || lockable == LockableControl::Option1_2;
+        QCOMPARE(window.isEnabled(lockable), settings.checks[0] == 1 || !numberingControl || locks == 0);
+    }
+    QCOMPARE(command.SelectedCount(), selection.isEmpty() ? 0 : 1);
 }
 
-void TestRenameCommand::selectedEntriesAreNumberedByPlace()
+// Setting the archive flag alone makes a read-only file owner-writable, keeps other modes and
+// leaves the target of a link as it was.
+void TestRenameCommand::archiveAloneTouchesOnlyTheFile()
 {
     TemporaryFolder folder;
-    folder.createAll({"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt", "f6.txt", "f7.jpg", "f8.txt", "f9.txt"});
-    ScriptedWindow window(m_fileSystem, folder.path());
-    window.newText = QStringLiteral("Nyar");
-    window.option = 0;
-    window.checks = {1, 1, 1, 1};
-    window.select({3, 7});
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    QCOMPARE(window.log.mid(0, 4), (QStringList{"min 0", "max 9", "value 0", "show bar"}));
-    QVERIFY(!window.log.contains("disable Check2"));
-    QVERIFY(!window.log.contains("disable Check3"));
-    QCOMPARE(window.log.filter(QStringLiteral("value ")), (QStringList{"value 0", "value 3", "value 7", "value 0"}));
-    QCOMPARE(window.log.count(QStringLiteral("refresh")), 1);
-    QCOMPARE(folder.content("nyar000.txt"), QByteArray("f3.txt"));
-    QCOMPARE(folder.content("nyar001.jpg"), QByteArray("f7.jpg"));
-    QCOMPARE(folder.entries().size(), 10);
-    QCOMPARE(command.SelectedCount(), 1);
-}
-
-void TestRenameCommand::selectedRunRenamesUnselectedJpeToo()
-{
-    TemporaryFolder folder;
-    folder.createAll({"a.JPG", "b.Jpe", "c.txt", "x.JPE"});
-    ScriptedWindow window(m_fileSystem, folder.path());
-    window.newText = QStringLiteral("Nyar");
-    window.option = 0;
-    window.checks = {1, 1, 0, 0};
-    window.check2Visible = true;
-    window.select({1, 2});
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    QCOMPARE(folder.entries(), (QStringList{"a.JPG", "nyar000.jpg", "nyar001.txt", "x.jpg"}));
-    QCOMPARE(window.log.count(QStringLiteral("refresh")), 2);
-}
-
-void TestRenameCommand::renamedFilesDropOutOfFilteredList()
-{
-    TemporaryFolder folder;
-    folder.createAll({"a.jpe", "b.JPE", "c.txt"});
-    ScriptedWindow window(m_fileSystem, folder.path(), QStringLiteral("*.jpe"));
-    window.checks = {0, 1, 0, 0};
-    window.option = 1;
-    window.check2Visible = true;
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    QCOMPARE(folder.entries(), (QStringList{"A.jpg", "B.jpg", "c.txt"}));
-    QVERIFY(window.names().isEmpty());
-}
-
-void TestRenameCommand::emptyListDoesNothing()
-{
-    TemporaryFolder folder;
-    folder.create(QStringLiteral("a.txt"));
-    ScriptedWindow window(m_fileSystem, folder.path(), QStringLiteral("*.jpg"));
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    QVERIFY(window.log.isEmpty());
-    QCOMPARE(folder.entries(), QStringList{"a.txt"});
-}
-
-void TestRenameCommand::archiveAloneMakesOwnerWritable()
-{
-    TemporaryFolder folder;
+    TemporaryFolder elsewhere;
     folder.createAll({"a.txt", "b.txt"});
+    elsewhere.create(QStringLiteral("target.jpg"), "target");
     QVERIFY(::chmod(QFile::encodeName(folder.filePath("a.txt")).constData(), 0444) == 0);
     QVERIFY(::chmod(QFile::encodeName(folder.filePath("b.txt")).constData(), 0640) == 0);
+    QVERIFY(::chmod(QFile::encodeName(elsewhere.filePath("target.jpg")).constData(), 0444) == 0);
+    QVERIFY(QFile::link(elsewhere.filePath("target.jpg"), folder.filePath("c.txt")));
     ScriptedWindow window(m_fileSystem, folder.path());
     RenameCommand command(window, m_fileSystem);
 
@@ -229,43 +150,8 @@ void TestRenameCommand::archiveAloneMakesOwnerWritable()
 
     QCOMPARE(modeOf(folder.filePath("000.txt")), mode_t(0644));
     QCOMPARE(modeOf(folder.filePath("001.txt")), mode_t(0640));
-}
-
-void TestRenameCommand::archiveAloneLeavesLinkTargetAlone()
-{
-    TemporaryFolder folder;
-    TemporaryFolder elsewhere;
-    elsewhere.create(QStringLiteral("target.jpg"), "target");
-    QVERIFY(::chmod(QFile::encodeName(elsewhere.filePath("target.jpg")).constData(), 0444) == 0);
-    QVERIFY(QFile::link(elsewhere.filePath("target.jpg"), folder.filePath("Link.JPG")));
-    ScriptedWindow window(m_fileSystem, folder.path());
-    window.checks[0] = 0;
-    window.option = 0;
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    QCOMPARE(folder.entries(), QStringList{"link.jpg"});
-    QCOMPARE(folder.content("link.jpg"), QByteArray("target"));
+    QCOMPARE(folder.content("002.txt"), QByteArray("target"));
     QCOMPARE(modeOf(elsewhere.filePath("target.jpg")), mode_t(0444));
-}
-
-void TestRenameCommand::numbersGoOnPast16Bits()
-{
-    TemporaryFolder folder;
-    constexpr int count = 32770;
-    for (int index = 0; index < count; ++index)
-        QFile(folder.filePath(QStringLiteral("f%1.dat").arg(index, 5, 10, QLatin1Char('0')))).open(QIODevice::WriteOnly);
-    ScriptedWindow window(m_fileSystem, folder.path());
-    RenameCommand command(window, m_fileSystem);
-
-    QVERIFY(!command.Command1_Click());
-
-    const QStringList names = window.names();
-    QCOMPARE(names.size(), count);
-    QCOMPARE(names.first(), QStringLiteral("000.dat"));
-    QVERIFY(names.contains(QStringLiteral("32768.dat")));
-    QVERIFY(names.contains(QStringLiteral("32769.dat")));
 }
 
 QTEST_GUILESS_MAIN(TestRenameCommand)

@@ -23,27 +23,27 @@ public:
 
     QStringList log;
 
-    void select(std::initializer_list<int> indexes);
+    void select(std::initializer_list<int> indexes) { m_selected.unite(QSet<int>(indexes)); }
     QStringList names() const;
     bool isEnabled(LockableControl control) const { return !m_disabled.contains(int(control)); }
     bool isProgressVisible() const { return m_progressVisible; }
     int progressValue() const { return m_progressValue; }
 
-    int fileCount() const override;
-    bool isFileSelected(int index) const override;
-    DiskName fileName(int index) const override;
+    int fileCount() const override { return int(m_names.size()); }
+    bool isFileSelected(int index) const override { return m_selected.contains(index); }
+    DiskName fileName(int index) const override { return DiskName::fromBytes(m_names.at(index)); }
     void refreshFiles() override;
-    void setProgressMin(int value) override;
-    void setProgressMax(int value) override;
+    void setProgressMin(int value) override { m_progressMin = value; }
+    void setProgressMax(int value) override { log << QStringLiteral("max %1").arg(value); }
     void setProgressValue(int value) override;
-    int progressMin() const override;
+    int progressMin() const override { return m_progressMin; }
     void setProgressVisible(bool visible) override;
     void setControlEnabled(LockableControl control, bool enabled) override;
-    int checkValue(CheckBox box) const override;
-    bool isOptionSelected(int index) const override;
-    bool isCheck2Visible() const override;
-    QString text1() const override;
-    DiskName label5Caption() const override;
+    int checkValue(CheckBox box) const override { return checks.at(size_t(box)); }
+    bool isOptionSelected(int index) const override { return option == index; }
+    bool isCheck2Visible() const override { return check2Visible; }
+    QString text1() const override { return newText; }
+    DiskName label5Caption() const override { return DiskName::fromText(pathDisplay); }
 
 private:
     const FileSystem &m_fileSystem;
@@ -56,6 +56,3 @@ private:
     int m_progressValue = 0;
     bool m_progressVisible = false;
 };
-
-// The name a log line uses for a control.
-QString controlName(LockableControl control);

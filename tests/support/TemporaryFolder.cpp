@@ -14,22 +14,11 @@ TemporaryFolder::~TemporaryFolder()
     std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
 }
 
-QString TemporaryFolder::filePath(const QString &name) const
-{
-    return m_dir.filePath(name);
-}
-
 void TemporaryFolder::create(const QString &name, const QByteArray &content) const
 {
     QFile file(filePath(name));
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(name));
     file.write(content);
-}
-
-void TemporaryFolder::createAll(const QStringList &names) const
-{
-    for (const QString &name : names)
-        create(name, name.toUtf8());
 }
 
 void TemporaryFolder::createOnDisk(const QByteArray &name, const QByteArray &content) const

@@ -17,10 +17,14 @@ public:
 
     QString path() const { return m_dir.path(); }
     DiskName diskPath() const { return DiskName::fromText(path()); }
-    QString filePath(const QString &name) const;
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
     void create(const QString &name, const QByteArray &content = "x") const;
-    void createAll(const QStringList &names) const;
+    void createAll(const QStringList &names) const
+    {
+        for (const QString &name : names)
+            create(name, name.toUtf8());
+    }
     // A file whose name is given as the bytes the folder holds, UTF-8 or not.
     void createOnDisk(const QByteArray &name, const QByteArray &content) const;
     QByteArray content(const QString &name) const;

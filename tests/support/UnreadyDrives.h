@@ -8,14 +8,17 @@
 // `times` attempts (for ever with -1), as a drive without a medium does.
 class UnreadyDrives final : public FileSystem {
 public:
-    explicit UnreadyDrives(const FileSystem &real);
+    explicit UnreadyDrives(const FileSystem &real) : m_real(real) {}
 
-    void makeUnready(const QString &root, FileCondition condition, int times = -1);
+    void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
-    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
-    FolderListing listFolders(const DiskName &folder) const override;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override
+    {
+        return m_real.listFiles(folder, patterns);
+    }
+    FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
     FileError readFolder(const QString &folder) const override;
-    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override { return m_real.openFolder(folder); }
 
 private:
     struct Failure {

@@ -10,69 +10,68 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <sys/stat.h>
 
+namespace {
+
+// The main window over a drive "FOTO" whose root may be made unready.
+struct Program {
+    Program()
+    {
+        program.volumes.volumes.append({folder.path(), QStringLiteral("FOTO")});
+        window.show();
+    }
+
+    LocalFileSystem local;
+    TemporaryFolder folder;
+    UnreadyDrives drives{local};
+    TestProgram program{&drives};
+    cserel window{program.context};
+};
+
+} // namespace
+
 // The folder chooser, opened from the main window's "Új könyvtár" as the user opens it.
 class TestFolderChooser : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m = std::make_unique<Program>();
+        QVERIFY(QTest::qWaitForWindowExposed(&m->window));
+    }
+    void cleanup() { m.reset(); }
     void handsFolderToMainWindow_data();
     void handsFolderToMainWindow();
     void secondOpeningShowsLastFolder();
-    void typingIntoPathBoxChangesNothing();
-    void enterOpensHighlightedFolder();
+    void keyboard();
     void doubleClickOpensFolder_data();
     void doubleClickOpensFolder();
-    void unreadyDriveRetriedThenReady();
-    void unreadyDriveGivenUpReturnsToPreviousDrive();
-    void closeBoxBringsMainWindowBackUnchanged();
+    void unreadyDrive_data();
+    void unreadyDrive();
 
 private:
     QWidget *openChooser();
     void openFolder(const QString &path);
-    QString mainText(const char *name) const;
+    QString mainText(const char *name) const { return control<QWidget>(m->window, name)->property("text").toString(); }
+    QString path() const { return m->folder.path(); }
+    QString path(const QString &name) const { return m->folder.filePath(name); }
     FolderList *dir1() const { return control<FolderList>(*m_chooser, "Dir1"); }
     DriveList *drive1() const { return control<DriveList>(*m_chooser, "Drive1"); }
+    QLineEdit *text1() const { return control<QLineEdit>(*m_chooser, "Text1"); }
 
-    LocalFileSystem m_local;
-    std::unique_ptr<TemporaryFolder> m_folder;
-    std::unique_ptr<UnreadyDrives> m_drives;
-    std::unique_ptr<TestProgram> m_program;
-    std::unique_ptr<cserel> m_window;
+    std::unique_ptr<Program> m;
     QWidget *m_chooser = nullptr;
 };
 
-void TestFolderChooser::init()
-{
-    m_folder = std::make_unique<TemporaryFolder>();
-    m_drives = std::make_unique<UnreadyDrives>(m_local);
-    m_program = std::make_unique<TestProgram>(m_drives.get());
-    m_program->volumes.volumes.append({m_folder->path(), QStringLiteral("FOTO")});
-    m_window = std::make_unique<cserel>(m_program->context);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestFolderChooser::cleanup()
-{
-    m_window.reset();
-    m_program.reset();
-    m_drives.reset();
-    m_folder.reset();
-    m_chooser = nullptr;
-}
-
 QWidget *TestFolderChooser::openChooser()
 {
-    QTest::mouseClick(control<QPushButton>(*m_window, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m->window, "Command2"), Qt::LeftButton);
     m_chooser = topLevelWindow("indit");
     return m_chooser;
 }
@@ -83,92 +82,90 @@ void TestFolderChooser::openFolder(const QString &path)
     QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
 }
 
-QString TestFolderChooser::mainText(const char *name) const
-{
-    QObject *found = m_window->findChild<QObject *>(QLatin1String(name));
-    return found->property("text").toString();
-}
-
+// Opening a folder hands it to the main window with its file count and the folder's name as
+// the new text; the close box (no folder) brings the main window back as it was.
 void TestFolderChooser::handsFolderToMainWindow_data()
 {
-    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("newName");
     QTest::addColumn<QString>("count");
 
     QTest::newRow("photo folder") << "Nyár" << "Nyár_" << " 2  db file";
     QTest::newRow("empty folder") << "üres" << "üres_" << " 0  db file";
-    QTest::newRow("root") << "" << "_" << "";
+    QTest::newRow("root") << "/" << "_" << "";
+    QTest::newRow("close box") << "" << "" << "";
 }
 
 void TestFolderChooser::handsFolderToMainWindow()
 {
-    QFETCH(QString, subfolder);
-    const QString path = subfolder.isEmpty() ? QStringLiteral("/") : m_folder->filePath(subfolder);
-    QDir().mkpath(path);
-    if (subfolder == u"Nyár")
-        m_folder->createAll({"Nyár/a.jpg", "Nyár/b.jpg"});
-
+    QFETCH(QString, folder);
+    QFETCH(QString, count);
+    const QString opened = folder.isEmpty() ? mainText("Label5") : folder == u"/" ? folder : path(folder);
+    QDir().mkpath(opened);
+    QDir(path()).mkpath(QStringLiteral("Nyár"));
+    m->folder.createAll({"Nyár/a.jpg", "Nyár/b.jpg"});
+    const QString countBefore = mainText("Label1");
     QVERIFY(openChooser());
-    QVERIFY(m_window->isHidden());
-    QVERIFY(m_chooser->isVisible());
-    openFolder(path);
+    QVERIFY(m->window.isHidden());
+
+    dir1()->setPath(m->folder.diskPath());
+    if (folder.isEmpty())
+        QVERIFY(!m_chooser->close());
+    else
+        openFolder(opened);
 
     QVERIFY(m_chooser->isHidden());
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(mainText("Label5"), path);
-    QCOMPARE(control<FileList>(*m_window, "File1")->folder().text, path);
+    QVERIFY(m->window.isVisible());
+    QCOMPARE(mainText("Label5"), opened);
     QTEST(mainText("Text1"), "newName");
-    QFETCH(QString, count);
-    if (!count.isEmpty())
-        QCOMPARE(mainText("Label1"), count);
+    if (!folder.isEmpty())
+        QCOMPARE(control<FileList>(m->window, "File1")->folder().text, opened);
+    if (folder != u"/")
+        QCOMPARE(mainText("Label1"), count.isEmpty() ? countBefore : count);
 }
 
+// A drive's current folder, since removed, gives way to its nearest existing parent; the chooser
+// comes back where it was; its drive list is read again when it opens.
 void TestFolderChooser::secondOpeningShowsLastFolder()
 {
-    QDir().mkpath(m_folder->filePath("Tél"));
+    QDir().mkpath(path("Tél"));
+    m->program.currentFolders.makeCurrent(path(), path("Tél/Hó"));
     QVERIFY(openChooser());
     drive1()->setCurrentIndex(1);
-    openFolder(m_folder->filePath("Tél"));
+    QCOMPARE(dir1()->path(), path("Tél"));
+    openFolder(path("Tél"));
     m_chooser->move(m_chooser->pos() + QPoint(17, 23));
     const QPoint place = m_chooser->pos();
+    m->program.volumes.volumes.append({path("Tél"), QStringLiteral("USB")});
 
     QCOMPARE(openChooser(), m_chooser);
+    static_cast<QComboBox *>(drive1())->showPopup();
+    drive1()->hidePopup();
 
-    QCOMPARE(dir1()->path(), m_folder->filePath("Tél"));
-    QCOMPARE(drive1()->drive(), m_folder->path());
+    QCOMPARE(text1()->text(), path("Tél"));
     QCOMPARE(m_chooser->pos(), place);
-    QCOMPARE(control<QLineEdit>(*m_chooser, "Text1")->text(), m_folder->filePath("Tél"));
+    QCOMPARE(drive1()->count(), 3);
+    QCOMPARE(drive1()->drive(), path());
 }
 
-void TestFolderChooser::typingIntoPathBoxChangesNothing()
+// Typing into the path box changes nothing; Enter opens the highlighted folder.
+void TestFolderChooser::keyboard()
 {
+    QVERIFY(QDir(path()).mkpath(QStringLiteral("a")) && QDir(path()).mkpath(QStringLiteral("b")));
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->diskPath());
-    auto *text1 = control<QLineEdit>(*m_chooser, "Text1");
+    dir1()->setPath(m->folder.diskPath());
 
-    QTest::keyClicks(text1, QStringLiteral("/etc"));
-    QTest::keyClick(text1, Qt::Key_Backspace);
-
-    QCOMPARE(text1->text(), m_folder->path());
-    QCOMPARE(dir1()->path(), m_folder->path());
-}
-
-void TestFolderChooser::enterOpensHighlightedFolder()
-{
-    QDir().mkpath(m_folder->filePath("a"));
-    QDir().mkpath(m_folder->filePath("b"));
-    QVERIFY(openChooser());
-    dir1()->setPath(m_folder->diskPath());
-
+    QTest::keyClicks(text1(), QStringLiteral("/etc"));
+    QTest::keyClick(text1(), Qt::Key_Backspace);
     QTest::keyClick(dir1(), Qt::Key_Return);
-    QCOMPARE(dir1()->path(), m_folder->path());
+    QCOMPARE(text1()->text(), path());
+    QCOMPARE(dir1()->path(), path());
 
     QTest::keyClick(dir1(), Qt::Key_Down);
     QTest::keyClick(dir1(), Qt::Key_Down);
     QTest::keyClick(dir1(), Qt::Key_Return);
-
-    QCOMPARE(dir1()->path(), m_folder->filePath("b"));
-    QCOMPARE(control<QLineEdit>(*m_chooser, "Text1")->text(), m_folder->filePath("b"));
+    QCOMPARE(dir1()->path(), path("b"));
+    QCOMPARE(text1()->text(), path("b"));
 }
 
 void TestFolderChooser::doubleClickOpensFolder_data()
@@ -179,75 +176,56 @@ void TestFolderChooser::doubleClickOpensFolder_data()
     QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz";
 }
 
-// The opened folder's files are listed and renamed with its name in front, whatever the
-// encoding of that name.
+// The opened folder's files are renamed with its name in front, whatever the encoding of that name.
 void TestFolderChooser::doubleClickOpensFolder()
 {
     QFETCH(QByteArray, name);
     QFETCH(QString, text);
-    QVERIFY(::mkdir((QFile::encodeName(m_folder->path()) + '/' + name).constData(), 0700) == 0);
-    m_folder->createOnDisk(name + "/K\xE9p.jpg", "photo");
+    QVERIFY(::mkdir((QFile::encodeName(path()) + '/' + name).constData(), 0700) == 0);
+    m->folder.createOnDisk(name + "/K\xE9p.jpg", "photo");
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->diskPath());
-    QListWidgetItem *last = dir1()->item(dir1()->count() - 1);
-    QCOMPARE(last->text().trimmed(), text);
+    dir1()->setPath(m->folder.diskPath());
+    const QPoint last = dir1()->visualItemRect(dir1()->item(dir1()->count() - 1)).center();
 
-    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(last).center());
-    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(last).center());
-    QCOMPARE(dir1()->path(), m_folder->filePath(text));
+    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, last);
+    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, last);
+    QCOMPARE(dir1()->path(), path(text));
     QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
-    QCOMPARE(control<FileList>(*m_window, "File1")->name(0), QStringLiteral("Kép.jpg"));
-    control<QCheckBox>(*m_window, "Check4")->click();
-    QTest::mouseClick(control<QPushButton>(*m_window, "Command1"), Qt::LeftButton);
+    control<QCheckBox>(m->window, "Check4")->click();
+    QTest::mouseClick(control<QPushButton>(m->window, "Command1"), Qt::LeftButton);
 
-    QCOMPARE(control<FileList>(*m_window, "File1")->name(0), text + "_000.jpg");
-    QVERIFY(m_program->messages.requests.isEmpty());
+    QCOMPARE(control<FileList>(m->window, "File1")->name(0), text + "_000.jpg");
+    QVERIFY(m->program.messages.requests.isEmpty());
 }
 
-void TestFolderChooser::unreadyDriveRetriedThenReady()
+// Retried until ready, the drive opens; given up, the previous drive and folder stay.
+void TestFolderChooser::unreadyDrive_data()
 {
-    m_drives->makeUnready(m_folder->path() + u'/', FileCondition::DiskNotReady, 2);
-    m_program->messages.answers = {QMessageBox::Retry, QMessageBox::Retry};
-    QVERIFY(openChooser());
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+    QTest::addColumn<bool>("opens");
 
-    drive1()->setCurrentIndex(1);
-
-    QCOMPARE(m_program->messages.requests.size(), 2);
-    QCOMPARE(m_program->messages.requests.first().text, QStringLiteral("A lemez nem üzemkész."));
-    QCOMPARE(drive1()->drive(), m_folder->path());
-    QCOMPARE(dir1()->path(), m_folder->path());
+    QTest::newRow("retried until ready") << 2 << QList{QMessageBox::Retry, QMessageBox::Retry} << true;
+    QTest::newRow("given up") << -1 << QList{QMessageBox::Retry, QMessageBox::Cancel} << false;
 }
 
-void TestFolderChooser::unreadyDriveGivenUpReturnsToPreviousDrive()
+void TestFolderChooser::unreadyDrive()
 {
-    m_drives->makeUnready(m_folder->path() + u'/', FileCondition::DeviceUnavailable);
-    m_program->messages.answers = {QMessageBox::Retry, QMessageBox::Cancel};
+    QFETCH(int, times);
+    QFETCH(bool, opens);
+    m->drives.makeUnready(path() + u'/', FileCondition::DiskNotReady, times);
+    QFETCH(QList<QMessageBox::StandardButton>, answers);
+    m->program.messages.answers = answers;
     QVERIFY(openChooser());
     const QString before = dir1()->path();
 
     drive1()->setCurrentIndex(1);
 
-    QCOMPARE(m_program->messages.requests.size(), 2);
-    QVERIFY(!m_program->module1.DriveFailed());
-    QCOMPARE(drive1()->drive(), QStringLiteral("/"));
-    QCOMPARE(dir1()->path(), before);
-    QCOMPARE(control<QLineEdit>(*m_chooser, "Text1")->text(), before);
-}
-
-void TestFolderChooser::closeBoxBringsMainWindowBackUnchanged()
-{
-    const QString pathBefore = mainText("Label5");
-    const QString countBefore = mainText("Label1");
-    QVERIFY(openChooser());
-    dir1()->setPath(m_folder->diskPath());
-
-    QVERIFY(m_chooser->close() == false);
-
-    QVERIFY(m_chooser->isHidden());
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(mainText("Label5"), pathBefore);
-    QCOMPARE(mainText("Label1"), countBefore);
-    QVERIFY(mainText("Text1").isEmpty());
+    QCOMPARE(m->program.messages.requests.size(), 2);
+    QVERIFY(!m->program.module1.DriveFailed());
+    QCOMPARE(drive1()->drive(), opens ? path() : QStringLiteral("/"));
+    QCOMPARE(dir1()->path(), opens ? path() : before);
+    QCOMPARE(text1()->text(), dir1()->path());
 }
 
 QTEST_MAIN(TestFolderChooser)

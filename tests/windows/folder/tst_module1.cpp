@@ -1,9 +1,10 @@
+#include "LocalFileSystem.h"
 #include "Module1.h"
 #include "ScriptedMessageBoxes.h"
 #include "TemporaryFolder.h"
-#include "LocalFileSystem.h"
 #include "UnreadyDrives.h"
 
+#include <QSet>
 #include <QTest>
 
 Q_DECLARE_METATYPE(FileCondition)
@@ -12,93 +13,65 @@ class TestModule1 : public QObject {
     Q_OBJECT
 
 private slots:
-    void eachConditionHasItsMessage_data();
-    void eachConditionHasItsMessage();
-    void retryTestsAgainUntilReady();
-    void cancelGivesUpUntilNextTest();
-    void readyEmptyRootPassesSilently();
+    void checkDriveReady_data();
+    void checkDriveReady();
+    void eachConditionHasItsOwnMessage();
 
 private:
     LocalFileSystem m_local;
 };
 
-void TestModule1::eachConditionHasItsMessage_data()
+// A drive whose root fails to read `times` times, with the user's answers to the boxes; a later
+// test of the drive, ready by then, starts afresh.
+void TestModule1::checkDriveReady_data()
 {
     QTest::addColumn<FileCondition>("condition");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<bool>("failed");
 
-    QTest::newRow("device") << FileCondition::DeviceUnavailable << "Az eszköz valószínűleg nem érhető el.";
-    QTest::newRow("not ready") << FileCondition::DiskNotReady << "A lemez nem üzemkész.";
-    QTest::newRow("full") << FileCondition::DiskFull << "A lemez megtelt.";
-    QTest::newRow("name") << FileCondition::InvalidFileName << "Érvénytelen fájlnév.";
-    QTest::newRow("path") << FileCondition::PathNotFound << "Az útvonal nem létezik.";
-    QTest::newRow("access") << FileCondition::AccessDenied << "A fájl erre a műveletre nem nyitható meg.";
-    QTest::newRow("open") << FileCondition::AlreadyOpen << "A fájl már megnyitott.";
-    QTest::newRow("end of file") << FileCondition::EndOfFile
-                                 << "Érvénytelen fájlvége-jelző,vagy kísérlet a fájlvége jelzőn túli olvasásra.";
-    QTest::newRow("other") << FileCondition::Other << "Egyéb hiba - a lemezegység nem üzemkész.";
+    QTest::newRow("ready empty root") << FileCondition::DiskNotReady << 0 << QList<QMessageBox::StandardButton>{} << 0 << false;
+    QTest::newRow("retried until ready") << FileCondition::DiskNotReady << 2
+                                         << QList{QMessageBox::Retry, QMessageBox::Retry} << 2 << false;
+    QTest::newRow("cancel gives up") << FileCondition::DeviceUnavailable << 1 << QList{QMessageBox::Cancel} << 1 << true;
+    QTest::newRow("retry, then close box") << FileCondition::Other << 2 << QList{QMessageBox::Retry} << 2 << true;
 }
 
-void TestModule1::eachConditionHasItsMessage()
+void TestModule1::checkDriveReady()
 {
     QFETCH(FileCondition, condition);
-    ScriptedMessageBoxes messages;
-    Module1 module(m_local, messages);
-
-    QCOMPARE(module.ReportFileError(condition), Module1::GiveUp);
-
-    QCOMPARE(messages.requests.size(), 1);
-    const MessageRequest &box = messages.requests.first();
-    QTEST(box.text, "message");
-    QCOMPARE(box.title, QStringLiteral("Fájlhiba"));
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.buttons, QMessageBox::Retry | QMessageBox::Cancel);
-    QCOMPARE(box.defaultButton, QMessageBox::Retry);
-    QVERIFY(module.DriveFailed());
-}
-
-void TestModule1::retryTestsAgainUntilReady()
-{
+    QFETCH(int, times);
     TemporaryFolder drive;
     UnreadyDrives drives(m_local);
-    drives.makeUnready(drive.path(), FileCondition::DiskNotReady, 2);
+    drives.makeUnready(drive.path() + u'/', condition, times);
     ScriptedMessageBoxes messages;
-    messages.answers = {QMessageBox::Retry, QMessageBox::Retry};
+    QFETCH(QList<QMessageBox::StandardButton>, answers);
+    messages.answers = answers;
     Module1 module(drives, messages);
 
-    module.CheckDriveReady(drive.path());
+    module.CheckDriveReady(drive.path() + u'/');
 
-    QCOMPARE(messages.requests.size(), 2);
+    QTEST(int(messages.requests.size()), "boxes");
+    QTEST(module.DriveFailed(), "failed");
+    module.CheckDriveReady(drive.path() + u'/');
     QVERIFY(!module.DriveFailed());
+    QTEST(int(messages.requests.size()), "boxes");
 }
 
-void TestModule1::cancelGivesUpUntilNextTest()
+// Every condition gives up without Retry and has a text of its own.
+void TestModule1::eachConditionHasItsOwnMessage()
 {
-    TemporaryFolder drive;
-    UnreadyDrives drives(m_local);
-    drives.makeUnready(drive.path(), FileCondition::DeviceUnavailable, 1);
-    ScriptedMessageBoxes messages;
-    messages.answers = {QMessageBox::Cancel};
-    Module1 module(drives, messages);
-
-    module.CheckDriveReady(drive.path());
-    QVERIFY(module.DriveFailed());
-
-    module.CheckDriveReady(drive.path());
-    QVERIFY(!module.DriveFailed());
-    QCOMPARE(messages.requests.size(), 1);
-}
-
-void TestModule1::readyEmptyRootPassesSilently()
-{
-    TemporaryFolder emptyDrive;
     ScriptedMessageBoxes messages;
     Module1 module(m_local, messages);
-
-    module.CheckDriveReady(emptyDrive.path() + u'/');
-
-    QVERIFY(messages.requests.isEmpty());
-    QVERIFY(!module.DriveFailed());
+    QSet<QString> texts;
+    for (int condition = 0; condition <= int(FileCondition::Other); ++condition) {
+        QCOMPARE(module.ReportFileError(FileCondition(condition)), Module1::GiveUp);
+        QVERIFY(module.DriveFailed());
+        texts.insert(messages.requests.last().text);
+    }
+    QCOMPARE(texts.size(), int(FileCondition::Other) + 1);
+    QCOMPARE(messages.requests.last().defaultButton, QMessageBox::Retry);
 }
 
 QTEST_GUILESS_MAIN(TestModule1)
