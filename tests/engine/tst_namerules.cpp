@@ -25,42 +25,12 @@ class TestNameRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void splitFileName_data();
-    void splitFileName();
     void composeNewName_data();
     void composeNewName();
     void laterPasses_data();
     void laterPasses();
     void fullPathKeepsEverySeparator();
 };
-
-void TestNameRules::splitFileName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("splits");
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("extension");
-
-    QTest::newRow("plain") << "Kép.JPG" << true << "Kép" << "JPG";
-    QTest::newRow("four-letter extension") << "photo.jpeg" << true << "photo." << "peg";
-    QTest::newRow("no dot") << "README" << true << "RE" << "DME";
-    QTest::newRow("four, no dot") << "abcd" << true << "" << "bcd";
-    QTest::newRow("four, empty base") << "x.jp" << true << "" << ".jp";
-    QTest::newRow("three characters") << "abc" << false << "" << "";
-    QTest::newRow("empty") << "" << false << "" << "";
-}
-
-void TestNameRules::splitFileName()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, splits);
-    const std::optional<SplitName> split = SplitFileName(name);
-    QCOMPARE(split.has_value(), splits);
-    if (split) {
-        QTEST(split->base, "base");
-        QTEST(split->extension, "extension");
-    }
-}
 
 void TestNameRules::composeNewName_data()
 {
@@ -97,7 +67,8 @@ void TestNameRules::composeNewName()
     QTEST(ComposeNewName(name, settings, number, run).value_or(QStringLiteral("<none>")), "newName");
 }
 
-// The later passes: jpe becomes jpg ("" where the name is not jpe), accents are folded.
+// The later passes, on names split into base and three-character extension: jpe becomes jpg
+// ("" where the name is not jpe), accents are folded.
 void TestNameRules::laterPasses_data()
 {
     QTest::addColumn<QString>("name");
@@ -107,7 +78,9 @@ void TestNameRules::laterPasses_data()
     QTest::newRow("jpe upper") << "KÉP.JPE" << "KÉP.jpg" << "KÉP.JPE";
     QTest::newRow("jpe mixed") << "b.Jpe" << "b.jpg" << "b.Jpe";
     QTest::newRow("jpe alone") << "JPE" << "<none>" << "<none>";
-    QTest::newRow("two characters") << "pe" << "" << "<none>";
+    QTest::newRow("three characters") << "ape" << "" << "<none>";
+    QTest::newRow("four characters") << "abcd" << "" << ".bcd";
+    QTest::newRow("four, empty base") << "x.jp" << "" << "..jp";
     QTest::newRow("jpeg") << "photo.jpeg" << "" << "photo..peg";
     QTest::newRow("all nine accents") << "Áéíóöőúüű.jpg" << "" << "Áeiooouuu.jpg";
     QTest::newRow("extension never folded") << "a.áéí" << "" << "a.áéí";
