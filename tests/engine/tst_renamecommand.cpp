@@ -57,39 +57,29 @@ void TestRenameCommand::run_data()
     QTest::addColumn<int>("locks");
     QTest::addColumn<int>("refreshes");
 
-    const QByteArrayList abc = {"a.txt", "b.txt", "c.txt"};
-    QTest::newRow("whole list") << abc << "*.*" << Settings{} << QList<int>{}
-                                << QStringList{"000.txt", "001.txt", "002.txt"}
-                                << QStringList{"max 2", "value 0", "show bar", "value 0", "value 1", "value 2", "value 0"} << 9 << 1;
-    QTest::newRow("one file") << QByteArrayList{"a.txt"} << "*.*" << Settings{} << QList<int>{} << QStringList{"000.txt"}
-                              << QStringList{"max 1", "value 0", "show bar", "value 0", "value 0"} << 9 << 1;
-    QTest::newRow("numbering off, lower") << abc << "*.*" << Settings{{0, 0, 0, 0}, 0} << QList<int>{}
-                                          << QStringList{"a.txt", "b.txt", "c.txt"} << QStringList{} << 9 << 1;
-    QTest::newRow("empty list") << QByteArrayList{"a.txt"} << "*.jpg" << Settings{} << QList<int>{}
-                                << QStringList{"a.txt"} << QStringList{} << 0 << 0;
+    using Files = QByteArrayList;
+    using Names = QStringList;
+    const Files abc = {"a.txt", "b.txt", "c.txt"};
+    const QList<int> all;
+    QTest::newRow("whole list") << abc << "*.*" << Settings{} << all << Names{"000.txt", "001.txt", "002.txt"}
+                                << Names{"max 2", "value 0", "show bar", "value 0", "value 1", "value 2", "value 0"} << 9 << 1;
+    QTest::newRow("one file") << Files{"a.txt"} << "*.*" << Settings{} << all << Names{"000.txt"}
+                              << Names{"max 1", "value 0", "show bar", "value 0", "value 0"} << 9 << 1;
+    QTest::newRow("numbering off, lower") << abc << "*.*" << Settings{{0, 0, 0, 0}, 0} << all << Names{"a.txt", "b.txt", "c.txt"} << Names{} << 9 << 1;
+    QTest::newRow("empty list") << Files{"a.txt"} << "*.jpg" << Settings{} << all << Names{"a.txt"} << Names{} << 0 << 0;
     // Windows-1250 names end in UTF-8 like any other, also when the new text is the shown one.
-    QTest::newRow("case, jpe, accents") << QByteArrayList{"K\xC3\xA9p.JPE"} << "*.*" << Settings{{0, 1, 1, 0}, 0}
-                                        << QList<int>{} << QStringList{"kep.jpg"} << QStringList{} << 9 << 3;
-    QTest::newRow("numbered, no accent pass") << QByteArrayList{"K\xC3\xA9p.JPE"} << "*.*" << Settings{{1, 1, 1, 0}}
-                                              << QList<int>{} << QStringList{"000.jpg"} << QStringList{} << 9 << 2;
-    QTest::newRow("1250: case, jpe, accents") << QByteArrayList{"K\xE9p.JPE"} << "*.*" << Settings{{0, 1, 1, 0}, 0}
-                                              << QList<int>{} << QStringList{"kep.jpg"} << QStringList{} << 9 << 3;
-    QTest::newRow("1250: upper case, same text") << QByteArrayList{"\xC1RV\xCDZ.TXT"} << "*.*" << Settings{{0, 1, 1, 0}, 1}
-                                                 << QList<int>{} << QStringList{"ÁRVÍZ.TXT"} << QStringList{} << 9 << 3;
-    QTest::newRow("jpe renamed out of the filter") << QByteArrayList{"a.jpe", "b.JPE", "c.txt"} << "*.jpe"
-                                                   << Settings{{0, 1, 0, 0}, 1} << QList<int>{}
-                                                   << QStringList{"A.jpg", "B.jpg", "c.txt"} << QStringList{} << 9 << 2;
-    QTest::newRow("jpe box ticked but hidden") << QByteArrayList{"a.JPE"} << "*.*" << Settings{{0, 1, 0, 0}, 2, "", false}
-                                               << QList<int>{} << QStringList{"a.JPE"} << QStringList{} << 9 << 1;
-    QTest::newRow("selected, numbered by place")
-        << QByteArrayList{"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.jpg", "f5.txt"} << "*.*"
-        << Settings{{1, 0, 1, 1}, 0, "Nyar"} << QList<int>{1, 4}
-        << QStringList{"f0.txt", "f2.txt", "f3.txt", "f5.txt", "nyar000.txt", "nyar001.jpg"}
-        << QStringList{"max 5", "value 0", "show bar", "value 1", "value 4", "value 0"} << 7 << 1;
-    QTest::newRow("selected, unselected jpe too") << QByteArrayList{"a.JPG", "b.Jpe", "c.txt", "x.JPE"} << "*.*"
-                                                  << Settings{{1, 1, 0, 0}, 0, "Nyar"} << QList<int>{1, 2}
-                                                  << QStringList{"a.JPG", "nyar000.jpg", "nyar001.txt", "x.jpg"}
-                                                  << QStringList{} << 7 << 2;
+    QTest::newRow("case, jpe, accents") << Files{"K\xC3\xA9p.JPE"} << "*.*" << Settings{{0, 1, 1, 0}, 0} << all << Names{"kep.jpg"} << Names{} << 9 << 3;
+    QTest::newRow("numbered, no accent pass") << Files{"K\xC3\xA9p.JPE"} << "*.*" << Settings{{1, 1, 1, 0}} << all << Names{"000.jpg"} << Names{} << 9 << 2;
+    QTest::newRow("1250: case, jpe, accents") << Files{"K\xE9p.JPE"} << "*.*" << Settings{{0, 1, 1, 0}, 0} << all << Names{"kep.jpg"} << Names{} << 9 << 3;
+    QTest::newRow("1250: upper, same text") << Files{"\xC1RV\xCDZ.TXT"} << "*.*" << Settings{{0, 1, 1, 0}, 1} << all << Names{"ÁRVÍZ.TXT"} << Names{} << 9 << 3;
+    QTest::newRow("jpe out of the filter") << Files{"a.jpe", "b.JPE", "c.txt"} << "*.jpe" << Settings{{0, 1, 0, 0}, 1} << all
+                                           << Names{"A.jpg", "B.jpg", "c.txt"} << Names{} << 9 << 2;
+    QTest::newRow("jpe box ticked but hidden") << Files{"a.JPE"} << "*.*" << Settings{{0, 1, 0, 0}, 2, "", false} << all << Names{"a.JPE"} << Names{} << 9 << 1;
+    QTest::newRow("selected, numbered by place") << Files{"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.jpg", "f5.txt"} << "*.*" << Settings{{1, 0, 1, 1}, 0, "Nyar"}
+        << QList<int>{1, 4} << Names{"f0.txt", "f2.txt", "f3.txt", "f5.txt", "nyar000.txt", "nyar001.jpg"}
+        << Names{"max 5", "value 0", "show bar", "value 1", "value 4", "value 0"} << 7 << 1;
+    QTest::newRow("selected, unselected jpe too") << Files{"a.JPG", "b.Jpe", "c.txt", "x.JPE"} << "*.*" << Settings{{1, 1, 0, 0}, 0, "Nyar"}
+        << QList<int>{1, 2} << Names{"a.JPG", "nyar000.jpg", "nyar001.txt", "x.jpg"} << Names{} << 7 << 2;
 }
 
 void TestRenameCommand::run()

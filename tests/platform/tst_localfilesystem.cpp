@@ -16,7 +16,6 @@ private slots:
     void initTestCase();
     void listsByShownTextInOrder_data();
     void listsByShownTextInOrder();
-    void listingOfMissingFolderFails();
     void renameOutcomes_data();
     void renameOutcomes();
     void removedFolderIsNoticed();
@@ -75,16 +74,6 @@ void TestLocalFileSystem::listsByShownTextInOrder()
         QVERIFY(files.contains(name) || name == "link.jpg");
 }
 
-void TestLocalFileSystem::listingOfMissingFolderFails()
-{
-    const DiskName missing = DiskName::fromText(QStringLiteral("/nonexistent/folder"));
-    const FolderListing listing = m_fileSystem.listFiles(missing, QStringLiteral("*.*"));
-    QVERIFY(listing.names.isEmpty());
-    QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(missing));
-    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
-}
-
 void TestLocalFileSystem::renameOutcomes_data()
 {
     QTest::addColumn<QString>("oldName");
@@ -116,15 +105,22 @@ void TestLocalFileSystem::renameOutcomes()
     QCOMPARE(folder.content("B.TXT"), QByteArray("b"));
 }
 
+// A folder removed while open is noticed; a missing one lists nothing and cannot be opened.
 void TestLocalFileSystem::removedFolderIsNoticed()
 {
     auto folder = std::make_unique<TemporaryFolder>();
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder->diskPath());
+    const DiskName path = folder->diskPath();
+    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(path);
     QVERIFY(opened && !opened->isRemoved());
     folder.reset();
 
     QVERIFY(opened->isRemoved());
     QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt")), FileError(FileCondition::PathNotFound));
+    const FolderListing listing = m_fileSystem.listFiles(path, QStringLiteral("*.*"));
+    QVERIFY(listing.names.isEmpty());
+    QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
+    QVERIFY(!m_fileSystem.openFolder(path));
+    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
 }
 
 QTEST_GUILESS_MAIN(TestLocalFileSystem)
