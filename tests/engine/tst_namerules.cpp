@@ -29,7 +29,6 @@ private slots:
     void composeNewName();
     void laterPasses_data();
     void laterPasses();
-    void fullPathKeepsEverySeparator();
 };
 
 void TestNameRules::composeNewName_data()
@@ -95,12 +94,6 @@ void TestNameRules::laterPasses()
     if (!jpeName.isEmpty())
         QCOMPARE(RewriteJpeExtension(name).value_or(QStringLiteral("<none>")), jpeName);
     QTEST(FoldedNewName(name).value_or(QStringLiteral("<none>")), "folded");
-}
-
-void TestNameRules::fullPathKeepsEverySeparator()
-{
-    QCOMPARE(FullPath(QStringLiteral("/home/anna/Nyár"), QStringLiteral("a.jpg")), QStringLiteral("/home/anna/Nyár/a.jpg"));
-    QCOMPARE(FullPath(QStringLiteral("/"), QStringLiteral("a.jpg")), QStringLiteral("//a.jpg"));
 }
 
 QTEST_GUILESS_MAIN(TestNameRules)
