@@ -123,6 +123,7 @@ void TestAboutWindow::sysInfoFollowsTheRegistry_data()
     const QByteArray path("/opt/info/sysinfo");
     QTest::newRow("text with its NUL") << 1 << path + '\0' << false << false << false << QString(path);
     QTest::newRow("text without NUL") << 1 << path << false << false << false << QString(path);
+    QTest::newRow("exactly 1024 bytes") << 1 << QByteArray(1024, 'a') << false << false << false << QString(1024, u'a');
     QTest::newRow("over 1024 bytes") << 1 << QByteArray(1025, 'a') << false << false << false << QString();
     QTest::newRow("number") << 4 << QByteArray("\x1f\xab\0\0", 4) << false << false << false << "&hAB1F";
     QTest::newRow("expandable text") << 2 << path + '\0' << false << false << true << "";
