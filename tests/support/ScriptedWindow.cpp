@@ -1,7 +1,5 @@
 #include "ScriptedWindow.h"
 
-#include "ShownNames.h"
-
 ScriptedWindow::ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern)
     : pathDisplay(folder)
     , m_fileSystem(fileSystem)
@@ -9,11 +7,6 @@ ScriptedWindow::ScriptedWindow(const FileSystem &fileSystem, const QString &fold
     , m_pattern(pattern)
     , m_names(fileSystem.listFiles(m_folder, pattern).names)
 {
-}
-
-QStringList ScriptedWindow::names() const
-{
-    return shownNames(m_names);
 }
 
 void ScriptedWindow::refreshFiles()

@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 #include "RenameWindow.h"
+#include "ShownNames.h"
 
 #include <QSet>
 #include <QStringList>
@@ -24,7 +25,7 @@ public:
     QStringList log;
 
     void select(std::initializer_list<int> indexes) { m_selected.unite(QSet<int>(indexes)); }
-    QStringList names() const;
+    QStringList names() const { return shownNames(m_names); }
     bool isEnabled(LockableControl control) const { return !m_disabled.contains(int(control)); }
     bool isProgressVisible() const { return m_progressVisible; }
     int progressValue() const { return m_progressValue; }
