@@ -71,7 +71,8 @@ void TestLocalFileSystem::listingOfMissingFolderFails()
     const FolderListing listing = m_fileSystem.listFiles(QStringLiteral("/nonexistent/folder"), QStringLiteral("*.*"));
     QVERIFY(listing.names.isEmpty());
     QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(QStringLiteral("/nonexistent/folder")));
+    QCOMPARE(m_fileSystem.openFolder(QStringLiteral("/nonexistent/folder"))->rename(QStringLiteral("a"), QStringLiteral("b")),
+             FileError(FileCondition::PathNotFound));
     QVERIFY(!m_fileSystem.openFolder(QStringLiteral("relative")));
 }
 

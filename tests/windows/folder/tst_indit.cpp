@@ -219,6 +219,7 @@ void TestFolderChooser::unreadyDriveGivenUpReturnsToPreviousDrive()
     drive1()->setCurrentIndex(1);
 
     QCOMPARE(m_program->messages.requests.size(), 2);
+    QCOMPARE(m_program->messages.requests.first().text, QStringLiteral("Az eszköz valószínűleg nem érhető el."));
     QVERIFY(!m_program->module1.DriveFailed());
     QCOMPARE(drive1()->drive(), QStringLiteral("/"));
     QCOMPARE(dir1()->path(), before);
