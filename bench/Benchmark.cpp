@@ -18,25 +18,36 @@ namespace {
 
 const QString everyFile = QStringLiteral("*.*");
 
-// A fingerprint of a listing, in its order, so that two listings can be compared without
-// holding both at once.
-QByteArray digestOf(const QStringList &names)
+QByteArray bytesOf(const QString &name)
+{
+    return QFile::encodeName(name);
+}
+
+const QByteArray &bytesOf(const QByteArray &name)
+{
+    return name;
+}
+
+// A fingerprint of a listing's names as the folder holds them, in their order, so that two
+// listings can be compared without holding both at once.
+template<typename Name>
+QByteArray digestOf(const QList<Name> &names)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QString &name : names) {
-        hash.addData(QFile::encodeName(name));
+    for (const Name &name : names) {
+        hash.addData(bytesOf(name));
         hash.addData(QByteArrayView("/", 1)); // a character no name contains
     }
     return hash.result();
 }
 
-// The names the list shows, in its order. The names are shared with the list, not copied.
-QStringList namesOf(const FileList &list)
+// The names the list holds, in its order. The names are shared with the list, not copied.
+QByteArrayList namesOf(const FileList &list)
 {
-    QStringList names;
+    QByteArrayList names;
     names.reserve(list.count());
     for (int index = 0; index < list.count(); ++index)
-        names.append(list.name(index));
+        names.append(list.diskName(index).bytes);
     return names;
 }
 
@@ -60,9 +71,10 @@ void Benchmark::measureListing(SampleFolder &folder)
     folder.reset();
 
     // The previous result is dropped before each call, so no call pays for freeing another's.
-    QStringList names;
+    const DiskName path = DiskName::fromText(folder.path());
+    QByteArrayList names;
     const double realMs = bestOfMilliseconds(
-        repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(folder.path(), everyFile).names; });
+        repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile).names; });
     compareListingWithFloor(folder, label, realMs, std::move(names));
 }
 
@@ -71,7 +83,7 @@ void Benchmark::measureWindowListing(SampleFolder &folder)
     const QString label = QStringLiteral("window: File1 re-read");
     announce(label, folder.fileCount());
     folder.reset();
-    QStringList names;
+    QByteArrayList names;
     const double realMs = windowReReadMs(folder, &names);
     compareListingWithFloor(folder, label, realMs, std::move(names));
 }
@@ -151,7 +163,7 @@ Benchmark::RunOutcome Benchmark::windowRun(SampleFolder &folder, MainWindowProgr
 // The window is closed before this returns, and so before the floor lists: the peak memory is
 // then the window's own, not the window's list and the floor's together. `listedNames` receives
 // what the list showed.
-double Benchmark::windowReReadMs(SampleFolder &folder, QStringList *listedNames)
+double Benchmark::windowReReadMs(SampleFolder &folder, QByteArrayList *listedNames)
 {
     MainWindowProgram program;
     program.pointAt(folder.path());
@@ -182,11 +194,11 @@ double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest
 // The real names are dropped before the floor lists, so that the benchmark itself never holds
 // two lists at once.
 void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
-                                        QStringList realNames)
+                                        QByteArrayList realNames)
 {
     const bool listedAll = realNames.size() == folder.fileCount();
     const QByteArray realDigest = digestOf(realNames);
-    realNames = QStringList();
+    realNames = QByteArrayList();
     QByteArray floorDigest;
     const double floorMs = floorListingMs(folder, &floorDigest);
 

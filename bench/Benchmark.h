@@ -42,10 +42,11 @@ private:
                              const std::function<RunOutcome()> &measureRealRun);
     RunOutcome realRun(SampleFolder &folder, const RunConfiguration &configuration);
     RunOutcome windowRun(SampleFolder &folder, MainWindowProgram &program);
-    double windowReReadMs(SampleFolder &folder, QStringList *listedNames);
+    double windowReReadMs(SampleFolder &folder, QByteArrayList *listedNames);
     double floorRunMs(SampleFolder &folder, const RunConfiguration &configuration);
     double floorListingMs(SampleFolder &folder, QByteArray *listingDigest);
-    void compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs, QStringList realNames);
+    void compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
+                                 QByteArrayList realNames);
     void announce(const QString &label, int fileCount);
     void noteProblem(const QString &label, int fileCount, const QString &problem);
 

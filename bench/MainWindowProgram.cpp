@@ -7,7 +7,8 @@
 
 MainWindowProgram::MainWindowProgram()
     : m_module1(m_fileSystem, m_messages)
-    , m_context{m_fileSystem, m_messages, m_volumes, m_currentFolders, m_module1}
+    , m_context{m_fileSystem, m_messages,        m_volumes,         m_currentFolders,
+                m_module1,    m_registry,        m_programStarter, m_randomNumbers, m_help}
     , m_window(m_context)
 {
     m_window.show();
@@ -16,8 +17,9 @@ MainWindowProgram::MainWindowProgram()
 
 void MainWindowProgram::pointAt(const QString &folder)
 {
-    m_window.setFileListFolder(folder);
-    m_window.setPathCaption(folder);
+    const DiskName held = DiskName::fromText(folder);
+    m_window.setFileListFolder(held);
+    m_window.setPathCaption(held);
     settle();
 }
 

@@ -2,9 +2,13 @@
 
 #include "CountingMessageBoxes.h"
 #include "CurrentFolders.h"
+#include "HelpWindow.h"
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "ProgramContext.h"
+#include "SystemProgramStarter.h"
+#include "SystemRandomNumbers.h"
+#include "SystemRegistry.h"
 #include "SystemVolumes.h"
 #include "cserel.h"
 
@@ -38,6 +42,10 @@ private:
     const SystemVolumes m_volumes;
     CurrentFolders m_currentFolders;
     Module1 m_module1;
+    SystemRegistry m_registry;
+    SystemProgramStarter m_programStarter;
+    SystemRandomNumbers m_randomNumbers;
+    HelpWindow m_help;
     ProgramContext m_context;
     cserel m_window; // last, so that it goes before everything it shares
 };

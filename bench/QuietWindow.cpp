@@ -8,9 +8,9 @@ const QString everyFile = QStringLiteral("*.*");
 
 QuietWindow::QuietWindow(const FileSystem &fileSystem, const QString &folder, const RunConfiguration &configuration)
     : m_fileSystem(fileSystem)
-    , m_folder(folder)
+    , m_folder(DiskName::fromText(folder))
     , m_configuration(configuration)
-    , m_names(fileSystem.listFiles(folder, everyFile).names)
+    , m_names(fileSystem.listFiles(m_folder, everyFile).names)
 {
 }
 
@@ -24,9 +24,9 @@ bool QuietWindow::isFileSelected(int) const
     return false;
 }
 
-QString QuietWindow::fileName(int index) const
+DiskName QuietWindow::fileName(int index) const
 {
-    return m_names.at(index);
+    return DiskName::fromBytes(m_names.at(index));
 }
 
 void QuietWindow::refreshFiles()
@@ -95,7 +95,7 @@ QString QuietWindow::text1() const
     return {};
 }
 
-QString QuietWindow::label5Caption() const
+DiskName QuietWindow::label5Caption() const
 {
     return m_folder;
 }

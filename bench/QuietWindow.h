@@ -4,7 +4,7 @@
 #include "RenameWindow.h"
 #include "RunConfiguration.h"
 
-#include <QStringList>
+#include <QByteArrayList>
 
 // A main window reduced to what a rename run touches: the file list, read through a file system
 // as the real list is, and settings fixed by a run configuration. Nothing is selected, so the
@@ -15,7 +15,7 @@ public:
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;
-    QString fileName(int index) const override;
+    DiskName fileName(int index) const override;
     void refreshFiles() override;
 
     void setProgressMin(int value) override;
@@ -30,13 +30,13 @@ public:
     bool isOptionSelected(int index) const override;
     bool isCheck2Visible() const override;
     QString text1() const override;
-    QString label5Caption() const override;
+    DiskName label5Caption() const override;
 
 private:
     const FileSystem &m_fileSystem;
-    QString m_folder;
+    DiskName m_folder;
     RunConfiguration m_configuration;
-    QStringList m_names;
+    QByteArrayList m_names;
     int m_progressMin = 0;
     int m_progressMax = 0;
     int m_progressValue = 0;

@@ -86,7 +86,7 @@ void raceOnce(RenameFolder &folder, const QString &folderPath, int run, Clock::d
         ;
     start.go = true;
     waitFor(-offset);
-    const FileError error = folder.rename(leafName("ours", run), leafName("new", run));
+    const FileError error = folder.rename(DiskName::fromText(leafName("ours", run)), leafName("new", run));
     other.join();
 
     (error ? tally.refused : tally.renamed)++;
@@ -103,7 +103,7 @@ Clock::duration renameTime(RenameFolder &folder, const QString &folderPath)
     const Clock::time_point start = Clock::now();
     for (int sample = 0; sample < samples; ++sample) {
         write(folderPath + u'/' + leafName("probe", sample), "probe");
-        folder.rename(leafName("probe", sample), leafName("probed", sample));
+        folder.rename(DiskName::fromText(leafName("probe", sample)), leafName("probed", sample));
     }
     return (Clock::now() - start) / samples;
 }
@@ -118,7 +118,7 @@ int main(int argc, char *argv[])
     }
     const QString folderPath = QFile::decodeName(argv[1]);
     const int runs = std::atoi(argv[2]);
-    const std::unique_ptr<RenameFolder> folder = LocalFileSystem().openFolder(folderPath);
+    const std::unique_ptr<RenameFolder> folder = LocalFileSystem().openFolder(DiskName::fromBytes(argv[1]));
     if (!folder)
         return 2;
     const Clock::duration window = 2 * renameTime(*folder, folderPath);

@@ -13,7 +13,7 @@ RenameSettings RunConfiguration::settings(const QString &folder) const
     settings.caseMode = caseMode;
     settings.jpeRewrite = jpeRewrite;
     settings.accentFolding = accentFolding;
-    settings.folder = folder;
+    settings.folder = DiskName::fromText(folder);
     return settings;
 }
 

@@ -1,8 +1,12 @@
 #include "CurrentFolders.h"
+#include "HelpWindow.h"
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "ProgramContext.h"
 #include "QtMessageBoxes.h"
+#include "SystemProgramStarter.h"
+#include "SystemRandomNumbers.h"
+#include "SystemRegistry.h"
 #include "SystemVolumes.h"
 #include "cserel.h"
 
@@ -12,7 +16,8 @@
 #include <QTranslator>
 
 // Starts the program in its main window, drawn as a classic desktop dialog, with Qt's own
-// texts (standard buttons) in Hungarian.
+// texts (standard buttons) in Hungarian. The program ends when its last window is closed;
+// windows unload themselves on closing, and the help window goes with the program.
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -26,8 +31,14 @@ int main(int argc, char *argv[])
     const SystemVolumes volumes;
     CurrentFolders currentFolders;
     Module1 module1(fileSystem, messages);
-    ProgramContext context{fileSystem, messages, volumes, currentFolders, module1};
-    cserel mainWindow(context);
-    mainWindow.show();
-    return QApplication::exec();
+    SystemRegistry registry;
+    SystemProgramStarter programStarter;
+    SystemRandomNumbers randomNumbers;
+    HelpWindow help;
+    ProgramContext context{fileSystem, messages,       volumes,       currentFolders, module1,
+                           registry,   programStarter, randomNumbers, help};
+    (new cserel(context))->show();
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

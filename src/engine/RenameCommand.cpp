@@ -115,14 +115,14 @@ RenameCommand::Failure RenameCommand::wholeListMainPass(RenameFolder &folder, co
                                                         int count)
 {
     for (int index = 0; index < count; ++index) {
-        m_values.CurrentName = m_window.fileName(index);
+        holdEntry(index);
         const std::optional<SplitName> split = SplitFileName(m_values.CurrentName);
         if (!split)
             return nameTooShort();
         m_values.BaseName = split->base;
         m_window.setProgressValue(index);
         m_values.ExtensionText = split->extension;
-        m_values.OldPath = FullPath(settings.folder, m_values.CurrentName);
+        m_values.OldPath = FullPath(settings.folder.text, m_values.CurrentName);
         m_values.CaseIndex = int(settings.caseMode);
         const QString newName = *ComposeNewName(m_values.CurrentName, settings, index, RunKind::WholeList);
         if (const Failure failure = fileStep(folder, settings, newName))
@@ -138,13 +138,13 @@ RenameCommand::Failure RenameCommand::selectedMainPass(RenameFolder &folder, con
         if (!m_window.isFileSelected(index))
             continue;
         ++m_selectedCount;
-        m_values.CurrentName = m_window.fileName(index);
+        holdEntry(index);
         m_window.setProgressValue(index);
         const std::optional<QString> extension = ExtensionOf(m_values.CurrentName);
         if (!extension)
             return nameTooShort();
         m_values.ExtensionText = *extension;
-        m_values.OldPath = FullPath(settings.folder, m_values.CurrentName);
+        m_values.OldPath = FullPath(settings.folder.text, m_values.CurrentName);
         m_values.CaseIndex = int(settings.caseMode);
         const QString newName =
             *ComposeNewName(m_values.CurrentName, settings, m_selectedCount, RunKind::SelectedFiles);
@@ -234,20 +234,26 @@ void RenameCommand::unlock(std::initializer_list<LockableControl> controls, bool
     }
 }
 
+void RenameCommand::holdEntry(int index)
+{
+    m_entry = m_window.fileName(index);
+    m_values.CurrentName = m_entry.text;
+}
+
 void RenameCommand::takeName(int index, const RenameSettings &settings)
 {
-    m_values.CurrentName = m_window.fileName(index);
+    holdEntry(index);
     m_values.ExtensionText = m_values.CurrentName.right(3);
-    m_values.OldPath = FullPath(settings.folder, m_values.CurrentName);
+    m_values.OldPath = FullPath(settings.folder.text, m_values.CurrentName);
 }
 
 RenameCommand::Failure RenameCommand::fileStep(RenameFolder &folder, const RenameSettings &settings,
                                                const QString &newName)
 {
-    m_values.NewPath = FullPath(settings.folder, newName);
-    FileError error = folder.setArchiveOnly(m_values.CurrentName);
+    m_values.NewPath = FullPath(settings.folder.text, newName);
+    FileError error = folder.setArchiveOnly(m_entry);
     if (!error)
-        error = folder.rename(m_values.CurrentName, newName);
+        error = folder.rename(m_entry, newName);
     if (!error)
         return std::nullopt;
     const FileCondition condition = folder.isRemoved() ? FileCondition::PathNotFound : *error;

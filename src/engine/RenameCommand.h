@@ -48,6 +48,7 @@ private:
     void lock(std::initializer_list<LockableControl> controls);
     void unlock(std::initializer_list<LockableControl> controls, bool numbering);
 
+    void holdEntry(int index);
     void takeName(int index, const RenameSettings &settings);
     Failure fileStep(RenameFolder &folder, const RenameSettings &settings, const QString &newName);
     RenameFailure nameTooShort() const;
@@ -56,4 +57,5 @@ private:
     const FileSystem &m_fileSystem;
     int m_selectedCount = 0;
     WorkingValues m_values;
+    DiskName m_entry; // the file in hand as the folder holds it; its text is CurrentName
 };

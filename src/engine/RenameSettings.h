@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CaseMode.h"
+#include "DiskName.h"
 
 #include <QString>
 
@@ -12,5 +13,5 @@ struct RenameSettings {
     CaseMode caseMode = CaseMode::Unchanged;
     bool jpeRewrite = false;    // "*.jpe átírása *.jpg-be", ticked and shown
     bool accentFolding = false; // "Ékezetmentesítés" (whole-list run, numbering off)
-    QString folder;             // the path display: every old and new path is built from it
+    DiskName folder;            // the path display: every old and new path is built from it
 };

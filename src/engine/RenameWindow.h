@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiskName.h"
+
 #include <QString>
 
 // The controls of the main window that a run locks while it works.
@@ -16,7 +18,7 @@ public:
 
     virtual int fileCount() const = 0;
     virtual bool isFileSelected(int index) const = 0;
-    virtual QString fileName(int index) const = 0;
+    virtual DiskName fileName(int index) const = 0;
     virtual void refreshFiles() = 0;
 
     virtual void setProgressMin(int value) = 0;
@@ -31,5 +33,6 @@ public:
     virtual bool isOptionSelected(int index) const = 0;
     virtual bool isCheck2Visible() const = 0;
     virtual QString text1() const = 0;
-    virtual QString label5Caption() const = 0;
+    // The folder the path display shows.
+    virtual DiskName label5Caption() const = 0;
 };

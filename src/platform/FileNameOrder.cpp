@@ -1,5 +1,7 @@
 #include "FileNameOrder.h"
 
+#include "DiskName.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 
@@ -19,15 +21,38 @@ QCollator userCollator()
     return collator;
 }
 
+const QString &shownText(const QString &name)
+{
+    return name;
+}
+
+QString shownText(const QByteArray &name)
+{
+    return DiskName::textOf(name);
+}
+
+bool exactlyBefore(const QString &a, const QString &b)
+{
+    return a < b;
+}
+
+bool exactlyBefore(const QByteArray &a, const QByteArray &b)
+{
+    const QString textA = shownText(a);
+    const QString textB = shownText(b);
+    return textA < textB || (textA == textB && a < b);
+}
+
 // The positions of the names in display order. One sort key per name makes each comparison a
 // plain byte comparison; the keys are gone before the sorted list is built.
-std::vector<qsizetype> displayOrder(const QStringList &names)
+template<typename Name>
+std::vector<qsizetype> displayOrder(const QList<Name> &names)
 {
     const QCollator collator = userCollator();
     std::vector<QCollatorSortKey> keys;
     keys.reserve(names.size());
-    for (const QString &name : names)
-        keys.push_back(collator.sortKey(name));
+    for (const Name &name : names)
+        keys.push_back(collator.sortKey(shownText(name)));
 
     std::vector<qsizetype> order(names.size());
     std::iota(order.begin(), order.end(), 0);
@@ -35,19 +60,30 @@ std::vector<qsizetype> displayOrder(const QStringList &names)
         const int byCollation = keys[a].compare(keys[b]);
         if (byCollation != 0)
             return byCollation < 0;
-        return names[a] < names[b];
+        return exactlyBefore(names[a], names[b]);
     });
     return order;
+}
+
+template<typename Name>
+void sortInDisplayOrder(QList<Name> &names)
+{
+    const std::vector<qsizetype> order = displayOrder(names);
+    QList<Name> sorted;
+    sorted.reserve(names.size());
+    for (qsizetype index : order)
+        sorted.append(std::move(names[index]));
+    names = std::move(sorted);
 }
 
 } // namespace
 
 void sortFileNames(QStringList &names)
 {
-    const std::vector<qsizetype> order = displayOrder(names);
-    QStringList sorted;
-    sorted.reserve(names.size());
-    for (qsizetype index : order)
-        sorted.append(std::move(names[index]));
-    names = std::move(sorted);
+    sortInDisplayOrder(names);
+}
+
+void sortFileNames(QByteArrayList &names)
+{
+    sortInDisplayOrder(names);
 }

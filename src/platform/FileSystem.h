@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskName.h"
 #include "FolderListing.h"
 #include "RenameFolder.h"
 
@@ -15,16 +16,16 @@ public:
 
     // Regular files of the folder (and links to regular files) whose names match one of the
     // ";"-separated wildcard patterns, hidden files left out, in the user's alphabetical order.
-    virtual FolderListing listFiles(const QString &folder, const QString &patterns) const = 0;
+    virtual FolderListing listFiles(const DiskName &folder, const QString &patterns) const = 0;
 
     // Subfolders of the folder, hidden ones left out, in the same order as files.
-    virtual FolderListing listFolders(const QString &folder) const = 0;
+    virtual FolderListing listFolders(const DiskName &folder) const = 0;
 
-    // Reads every entry of the folder without keeping any: tells whether the folder's drive
-    // can be used at all.
+    // Reads every entry of the folder, a drive's root as the system names it, without keeping
+    // any: tells whether the drive can be used at all.
     virtual FileError readFolder(const QString &folder) const = 0;
 
     // Opens the folder given by its absolute path; nullptr when the path is not absolute (no
     // folder chosen). A folder that cannot be opened refuses every step for the reason why.
-    virtual std::unique_ptr<RenameFolder> openFolder(const QString &folder) const = 0;
+    virtual std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const = 0;
 };

@@ -5,8 +5,8 @@
 // The file system of the machine the program runs on.
 class LocalFileSystem final : public FileSystem {
 public:
-    FolderListing listFiles(const QString &folder, const QString &patterns) const override;
-    FolderListing listFolders(const QString &folder) const override;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
+    FolderListing listFolders(const DiskName &folder) const override;
     FileError readFolder(const QString &folder) const override;
-    std::unique_ptr<RenameFolder> openFolder(const QString &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
 };

@@ -6,7 +6,6 @@
 #include "PosixRenameFolder_posix.h"
 #include "UnopenedFolder.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -49,12 +48,12 @@ bool isRemovedFolder(int folder)
     return ::fstat(folder, &status) == 0 && status.st_nlink == 0;
 }
 
-// Reads the folder and keeps the visible names that `accept` takes, in display order. A
-// folder removed after it was opened reads as a missing path.
+// Reads the folder and keeps the visible names that `accept` takes, by their shown text, in
+// display order. A folder removed after it was opened reads as a missing path.
 template<typename Accept>
-FolderListing scanFolder(const QString &folder, Accept accept)
+FolderListing scanFolder(const QByteArray &folder, Accept accept)
 {
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return {{}, conditionOfErrno(errno)};
     DIR *stream = ::fdopendir(descriptor);
@@ -69,9 +68,9 @@ FolderListing scanFolder(const QString &folder, Accept accept)
     while (const dirent *entry = nextEntry(stream, &readError)) {
         if (entry->d_name[0] == '.')
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (accept(descriptor, *entry, name))
-            listing.names.append(name);
+        const QByteArrayView name(entry->d_name);
+        if (accept(descriptor, *entry, DiskName::textOf(name)))
+            listing.names.append(name.toByteArray());
     }
     if (readError != 0)
         listing = {{}, conditionOfErrno(readError)};
@@ -86,31 +85,31 @@ FolderListing scanFolder(const QString &folder, Accept accept)
 } // namespace
 
 // Regular files, and symbolic links whose target is a regular file.
-FolderListing LocalFileSystem::listFiles(const QString &folder, const QString &patterns) const
+FolderListing LocalFileSystem::listFiles(const DiskName &folder, const QString &patterns) const
 {
     const FilePattern pattern(patterns);
-    return scanFolder(folder, [&](int descriptor, const dirent &entry, const QString &name) {
+    return scanFolder(folder.bytes, [&](int descriptor, const dirent &entry, const QString &name) {
         return pattern.matches(name) && isOfKind(descriptor, entry, DT_REG, S_IFREG);
     });
 }
 
-FolderListing LocalFileSystem::listFolders(const QString &folder) const
+FolderListing LocalFileSystem::listFolders(const DiskName &folder) const
 {
-    return scanFolder(folder, [](int descriptor, const dirent &entry, const QString &) {
+    return scanFolder(folder.bytes, [](int descriptor, const dirent &entry, const QString &) {
         return isOfKind(descriptor, entry, DT_DIR, S_IFDIR);
     });
 }
 
 FileError LocalFileSystem::readFolder(const QString &folder) const
 {
-    return scanFolder(folder, [](int, const dirent &, const QString &) { return false; }).error;
+    return scanFolder(QFile::encodeName(folder), [](int, const dirent &, const QString &) { return false; }).error;
 }
 
-std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const QString &folder) const
+std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const DiskName &folder) const
 {
-    if (!QDir::isAbsolutePath(folder))
+    if (!folder.bytes.startsWith('/'))
         return nullptr;
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int descriptor = ::open(folder.bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return std::make_unique<UnopenedFolder>(conditionOfErrno(errno));
     return std::make_unique<PosixRenameFolder>(descriptor, SystemCalls::real());

@@ -2,8 +2,6 @@
 
 #include "ErrnoCondition_posix.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <unistd.h>
 
@@ -42,18 +40,20 @@ NoReplaceRename::NoReplaceRename(SystemCalls &calls)
 {
 }
 
-FileError NoReplaceRename::rename(int folder, const QString &oldName, const QString &newName)
+// A name from an old disk whose new text is the text it shows still goes through: it is then
+// written in UTF-8.
+FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const QString &newName)
 {
     m_parkedName.clear();
-    if (oldName == newName)
+    const QByteArray &from = oldName.bytes;
+    const QByteArray to = newName.toUtf8();
+    if (from == to)
         return {};
-    if (leavesFolder(newName) || leavesFolder(oldName) || hidesFile(oldName, newName))
+    if (leavesFolder(newName) || leavesFolder(oldName.text) || hidesFile(oldName.text, newName))
         return FileCondition::InvalidFileName;
 
-    const QByteArray from = QFile::encodeName(oldName);
-    const QByteArray to = QFile::encodeName(newName);
     const int error = moveWithoutReplacing(folder, from, to);
-    if (error == EEXIST && oldName.compare(newName, Qt::CaseInsensitive) == 0 && ignoresCase(folder, from, to))
+    if (error == EEXIST && oldName.text.compare(newName, Qt::CaseInsensitive) == 0 && ignoresCase(folder, from, to))
         return renameCaseOnly(folder, from, to);
     return error == 0 ? FileError() : conditionOfErrno(error);
 }

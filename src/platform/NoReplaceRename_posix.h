@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskName.h"
 #include "FileCondition.h"
 #include "SystemCalls_posix.h"
 
@@ -11,7 +12,7 @@ class NoReplaceRename {
 public:
     explicit NoReplaceRename(SystemCalls &calls);
 
-    FileError rename(int folder, const QString &oldName, const QString &newName);
+    FileError rename(int folder, const DiskName &oldName, const QString &newName);
 
     // The hidden temporary name under which the last rename had to leave its file, because
     // putting it back failed; empty when the file is under its old or its new name.

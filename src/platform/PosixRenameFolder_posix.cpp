@@ -3,8 +3,6 @@
 #include "ErrnoCondition_posix.h"
 #include "MountTable_linux.h"
 
-#include <QFile>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,11 +21,11 @@ PosixRenameFolder::~PosixRenameFolder()
 // Only a file its owner cannot write needs a change. The look and the change go through one
 // handle that names the entry itself, so an entry swapped for a link in between cannot lead
 // the change to a file outside the folder; a link is left as it is.
-FileError PosixRenameFolder::setArchiveOnly(const QString &name)
+FileError PosixRenameFolder::setArchiveOnly(const DiskName &name)
 {
     int handle = -1;
     struct stat status {};
-    if (const int error = m_calls.openEntry(m_descriptor, QFile::encodeName(name).constData(), &handle, &status))
+    if (const int error = m_calls.openEntry(m_descriptor, name.bytes.constData(), &handle, &status))
         return conditionOfErrno(error);
     const bool unchanged = S_ISLNK(status.st_mode) || (status.st_mode & S_IWUSR);
     const int error = unchanged ? 0 : m_calls.changeMode(handle, (status.st_mode & 07777) | writeBits());
@@ -35,14 +33,14 @@ FileError PosixRenameFolder::setArchiveOnly(const QString &name)
     return error == 0 ? FileError() : conditionOfErrno(error);
 }
 
-FileError PosixRenameFolder::rename(const QString &oldName, const QString &newName)
+FileError PosixRenameFolder::rename(const DiskName &oldName, const QString &newName)
 {
     return m_rename.rename(m_descriptor, oldName, newName);
 }
 
 QString PosixRenameFolder::parkedName() const
 {
-    return QFile::decodeName(m_rename.parkedName());
+    return DiskName::textOf(m_rename.parkedName());
 }
 
 bool PosixRenameFolder::isRemoved() const

@@ -14,8 +14,8 @@ public:
     PosixRenameFolder(const PosixRenameFolder &) = delete;
     PosixRenameFolder &operator=(const PosixRenameFolder &) = delete;
 
-    FileError setArchiveOnly(const QString &name) override;
-    FileError rename(const QString &oldName, const QString &newName) override;
+    FileError setArchiveOnly(const DiskName &name) override;
+    FileError rename(const DiskName &oldName, const QString &newName) override;
     QString parkedName() const override;
     bool isRemoved() const override;
 

@@ -1,23 +1,25 @@
 #pragma once
 
+#include "DiskName.h"
 #include "FileCondition.h"
 
 #include <QString>
 
-// An open folder in which a rename run works. Files are named by their leaf names; a name with a
-// path separator is refused, so nothing ever leaves the folder, and so is a name that would
-// hide a visible file.
+// An open folder in which a rename run works. Files are found by the leaf names the folder holds
+// and get new names given as text; a name with a path separator is refused, so nothing ever
+// leaves the folder, and so is a name that would hide a visible file.
 class RenameFolder {
 public:
     virtual ~RenameFolder() = default;
 
     // Clears the read-only state of the file, the only one of the archive-alone attributes
     // that this system knows. A symbolic link is left as it is.
-    virtual FileError setArchiveOnly(const QString &name) = 0;
+    virtual FileError setArchiveOnly(const DiskName &name) = 0;
 
-    // Renames the file without ever replacing another one. The same name succeeds untouched;
-    // a change of letter case alone succeeds also where the file system ignores case.
-    virtual FileError rename(const QString &oldName, const QString &newName) = 0;
+    // Renames the file without ever replacing another one. A new name that leads to the same
+    // bytes succeeds untouched; a change of letter case alone succeeds also where the file
+    // system ignores case.
+    virtual FileError rename(const DiskName &oldName, const QString &newName) = 0;
 
     // The hidden temporary name under which the last rename had to leave its file (a change of
     // letter case goes through one, and putting the file back can fail); empty otherwise.

@@ -11,8 +11,8 @@ public:
     {
     }
 
-    FileError setArchiveOnly(const QString &) override { return m_reason; }
-    FileError rename(const QString &, const QString &) override { return m_reason; }
+    FileError setArchiveOnly(const DiskName &) override { return m_reason; }
+    FileError rename(const DiskName &, const QString &) override { return m_reason; }
     QString parkedName() const override { return {}; }
     bool isRemoved() const override { return false; }
 

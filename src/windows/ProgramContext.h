@@ -2,16 +2,25 @@
 
 class CurrentFolders;
 class FileSystem;
+class HelpWindow;
 class MessageBoxes;
 class Module1;
+class ProgramStarter;
+class RandomNumbers;
+class Registry;
 class Volumes;
 
 // What the windows share for as long as the program runs: the platform's file system, message
-// boxes, volumes and current folders, and the drive test module.
+// boxes, volumes and current folders, the drive test module, and what the About window needs
+// (the registry, the program starter and the marquee's random numbers), and the help window.
 struct ProgramContext {
     const FileSystem &fileSystem;
     MessageBoxes &messages;
     const Volumes &volumes;
     CurrentFolders &currentFolders;
     Module1 &module1;
+    Registry &registry;
+    ProgramStarter &programStarter;
+    RandomNumbers &randomNumbers;
+    HelpWindow &help;
 };

@@ -29,8 +29,8 @@ class TestRenameCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    void threePassesGiveFoldedJpg_data();
-    void threePassesGiveFoldedJpg();
+    void passesLeaveUtf8Name_data();
+    void passesLeaveUtf8Name();
     void wholeListWindowOperationsInOrder();
     void unlockFollowsNumbering_data();
     void unlockFollowsNumbering();
@@ -46,23 +46,30 @@ private:
     LocalFileSystem m_fileSystem;
 };
 
-void TestRenameCommand::threePassesGiveFoldedJpg_data()
+// With the jpe and accent boxes ticked; a name from an old disk (Windows-1250) ends in UTF-8
+// like any other, also when its new text is the text it shows.
+void TestRenameCommand::passesLeaveUtf8Name_data()
 {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("numbering");
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("result");
     QTest::addColumn<int>("refreshes");
 
-    QTest::newRow("case, jpe, accents") << 0 << 0 << "kep.jpg" << 3;
-    QTest::newRow("numbered, no accent pass") << 1 << 2 << "000.jpg" << 2;
+    QTest::newRow("case, jpe, accents") << QByteArray("K\xC3\xA9p.JPE") << 0 << 0 << "kep.jpg" << 3;
+    QTest::newRow("numbered, no accent pass") << QByteArray("K\xC3\xA9p.JPE") << 1 << 2 << "000.jpg" << 2;
+    QTest::newRow("1250: case, jpe, accents") << QByteArray("K\xE9p.JPE") << 0 << 0 << "kep.jpg" << 3;
+    QTest::newRow("1250: numbered") << QByteArray("K\xE9p.JPE") << 1 << 2 << "000.jpg" << 2;
+    QTest::newRow("1250: upper case, same text") << QByteArray("\xC1RV\xCDZ.TXT") << 0 << 1 << "ÁRVÍZ.TXT" << 3;
 }
 
-void TestRenameCommand::threePassesGiveFoldedJpg()
+void TestRenameCommand::passesLeaveUtf8Name()
 {
+    QFETCH(QByteArray, file);
     QFETCH(int, numbering);
     QFETCH(int, option);
     TemporaryFolder folder;
-    folder.create(QStringLiteral("Kép.JPE"), "photo");
+    folder.createOnDisk(file, "photo");
     ScriptedWindow window(m_fileSystem, folder.path());
     window.checks = {numbering, 1, 1, 0};
     window.check2Visible = true;

@@ -37,6 +37,7 @@ class TestRenameFailures : public QObject {
 
 private slots:
     void takenNameKeepsBothFiles();
+    void windows1250NameBesideItsTextIsTaken();
     void injectedFailureStopsAtThatFile();
     void hardLinksDifferingInCaseStay();
     void failureInLaterPassStopsTheRun();
@@ -67,6 +68,25 @@ void TestRenameFailures::takenNameKeepsBothFiles()
     QCOMPARE(folder.content("001.txt"), QByteArray("numbered already"));
     QCOMPARE(folder.content("b.txt"), QByteArray("second"));
     verifyRestored(window, 1);
+}
+
+// Both list as "árv.txt"; the UTF-8 one stays as it is, the other would take its name.
+void TestRenameFailures::windows1250NameBesideItsTextIsTaken()
+{
+    TemporaryFolder folder;
+    folder.createOnDisk("\xE1rv.txt", "1250");
+    folder.createOnDisk("\xC3\xA1rv.txt", "utf-8");
+    ScriptedWindow window(m_fileSystem, folder.path());
+    window.checks[0] = 0;
+    window.option = 0;
+    RenameCommand command(window, m_fileSystem);
+
+    const std::optional<RenameFailure> failure = command.Command1_Click();
+
+    QVERIFY(failure);
+    QCOMPARE(failure->message(), refusal("árv.txt", "árv.txt", "Már létezik ilyen nevű fájl."));
+    QCOMPARE(window.names(), (QStringList{"árv.txt", "árv.txt"}));
+    QCOMPARE(folder.content("árv.txt"), QByteArray("utf-8"));
 }
 
 void TestRenameFailures::injectedFailureStopsAtThatFile()

@@ -1,4 +1,5 @@
 #include "LocalFileSystem.h"
+#include "ShownNames.h"
 #include "TemporaryFolder.h"
 
 #include <QDir>
@@ -14,8 +15,8 @@ class TestLocalFileSystem : public QObject {
 private slots:
     void initTestCase();
     void listsOnlyVisibleRegularFiles();
-    void listsInAlphabeticalOrderWithoutRegardToCase();
-    void listsWithoutRegardToCaseInCLocale();
+    void listsByShownTextInOrder_data();
+    void listsByShownTextInOrder();
     void listingOfMissingFolderFails();
     void renameOutcomes_data();
     void renameOutcomes();
@@ -39,41 +40,60 @@ void TestLocalFileSystem::listsOnlyVisibleRegularFiles()
     QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
     QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
 
-    QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.jpg")).names,
+    QCOMPARE(shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.jpg")).names),
              (QStringList{"a.JPG", "b.jpg", "link.jpg"}));
-    QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names,
+    QCOMPARE(shownNames(m_fileSystem.listFiles(folder.diskPath(), QStringLiteral("*.*")).names),
              (QStringList{"a.JPG", "b.jpg", "c.txt", "link.jpg", "README"}));
 }
 
-void TestLocalFileSystem::listsInAlphabeticalOrderWithoutRegardToCase()
+void TestLocalFileSystem::listsByShownTextInOrder_data()
 {
-    TemporaryFolder folder;
-    folder.createAll({"Zoltán.txt", "adam.txt", "Ádám.txt", "Adam.txt", "béla.txt", "Bea.txt"});
+    QTest::addColumn<QByteArrayList>("files");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("cLocale");
+    QTest::addColumn<QStringList>("names");
 
-    QCOMPARE(m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names,
-             (QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Bea.txt", "béla.txt", "Zoltán.txt"}));
+    QTest::newRow("Hungarian order")
+        << QByteArrayList{"Zoltán.txt", "adam.txt", "Ádám.txt", "Adam.txt", "béla.txt", "Bea.txt"} << "*.*" << false
+        << QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Bea.txt", "béla.txt", "Zoltán.txt"};
+    QTest::newRow("C locale") << QByteArrayList{"b.txt", "C.txt", "a.txt"} << "*.*" << true
+                              << QStringList{"a.txt", "b.txt", "C.txt"};
+    // Windows-1250 names among UTF-8 ones; the last is UTF-8 that spells the replacement character.
+    const QByteArrayList mixed = {"Zolt\xE1n.txt", "\xC1rv\xEDz.txt", "Adam.txt", "b\xE9la.JPG", "\xEF\xBF\xBDrv.txt"};
+    QTest::newRow("Windows-1250") << mixed << "*.*" << false
+                                  << QStringList{"Adam.txt", "Árvíz.txt", "béla.JPG", "Zoltán.txt", "\uFFFDrv.txt"};
+    QTest::newRow("pattern on the text") << mixed << "á*.TXT;*.jpg" << false
+                                         << QStringList{"Árvíz.txt", "béla.JPG"};
 }
 
-void TestLocalFileSystem::listsWithoutRegardToCaseInCLocale()
+void TestLocalFileSystem::listsByShownTextInOrder()
 {
+    QFETCH(QByteArrayList, files);
+    QFETCH(QString, pattern);
+    QFETCH(bool, cLocale);
     TemporaryFolder folder;
-    folder.createAll({"b.txt", "C.txt", "a.txt"});
-    QLocale::setDefault(QLocale::c());
+    for (const QByteArray &name : files)
+        folder.createOnDisk(name, name);
+    if (cLocale)
+        QLocale::setDefault(QLocale::c());
 
-    const QStringList names = m_fileSystem.listFiles(folder.path(), QStringLiteral("*.*")).names;
+    const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
 
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
-    QCOMPARE(names, (QStringList{"a.txt", "b.txt", "C.txt"}));
+    QTEST(shownNames(listed), "names");
+    for (const QByteArray &name : listed)
+        QVERIFY(files.contains(name));
 }
 
 void TestLocalFileSystem::listingOfMissingFolderFails()
 {
-    const FolderListing listing = m_fileSystem.listFiles(QStringLiteral("/nonexistent/folder"), QStringLiteral("*.*"));
+    const DiskName missing = DiskName::fromText(QStringLiteral("/nonexistent/folder"));
+    const FolderListing listing = m_fileSystem.listFiles(missing, QStringLiteral("*.*"));
     QVERIFY(listing.names.isEmpty());
     QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QCOMPARE(m_fileSystem.openFolder(QStringLiteral("/nonexistent/folder"))->rename(QStringLiteral("a"), QStringLiteral("b")),
+    QCOMPARE(m_fileSystem.openFolder(missing)->rename(DiskName::fromText(QStringLiteral("a")), QStringLiteral("b")),
              FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(QStringLiteral("relative")));
+    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
 }
 
 void TestLocalFileSystem::renameOutcomes_data()
@@ -99,10 +119,10 @@ void TestLocalFileSystem::renameOutcomes()
     TemporaryFolder folder;
     folder.create(QStringLiteral("a.txt"), "a");
     folder.create(QStringLiteral("B.TXT"), "b");
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.path());
+    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
     QVERIFY(opened);
 
-    QTEST(opened->rename(oldName, newName), "result");
+    QTEST(opened->rename(DiskName::fromText(oldName), newName), "result");
     QTEST(folder.entries(), "after");
     QCOMPARE(folder.content("B.TXT"), QByteArray("b"));
 }
@@ -110,13 +130,12 @@ void TestLocalFileSystem::renameOutcomes()
 void TestLocalFileSystem::removedFolderIsNoticed()
 {
     auto folder = std::make_unique<TemporaryFolder>();
-    const QString path = folder->path();
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(path);
+    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder->diskPath());
     QVERIFY(opened && !opened->isRemoved());
     folder.reset();
 
     QVERIFY(opened->isRemoved());
-    QCOMPARE(opened->setArchiveOnly(QStringLiteral("a.txt")), FileError(FileCondition::PathNotFound));
+    QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt")), FileError(FileCondition::PathNotFound));
 }
 
 QTEST_GUILESS_MAIN(TestLocalFileSystem)

@@ -119,6 +119,12 @@ public:
     }
 };
 
+// A name as the folder holds it, given in UTF-8.
+DiskName held(const char *name)
+{
+    return DiskName::fromBytes(name);
+}
+
 } // namespace
 
 class TestNoReplaceRename : public QObject {
@@ -169,7 +175,7 @@ void TestNoReplaceRename::caseOnlyRename()
         calls.add(name);
     NoReplaceRename routine(calls);
 
-    QTEST(routine.rename(3, QString::fromUtf8(files.first()), newName), "result");
+    QTEST(routine.rename(3, held(files.first().constData()), newName), "result");
     QTEST(calls.names(), "names");
 }
 
@@ -190,7 +196,7 @@ void TestNoReplaceRename::parkedFileIsPutBack()
     vfat.parkedMoveFailures = failures;
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, QStringLiteral("A.TXT"), QStringLiteral("a.txt")), FileError(FileCondition::DeviceUnavailable));
+    QCOMPARE(routine.rename(3, held("A.TXT"), QStringLiteral("a.txt")), FileError(FileCondition::DeviceUnavailable));
 
     const QByteArrayList expected = {failures < 3 ? QByteArray("A.TXT") : routine.parkedName()};
     QCOMPARE(vfat.names(), expected);
@@ -227,7 +233,7 @@ void TestNoReplaceRename::withoutFlagNeverReplaces()
     fuse.add("b.txt");
     NoReplaceRename routine(fuse);
 
-    QTEST(routine.rename(3, QStringLiteral("a.txt"), newName), "result");
+    QTEST(routine.rename(3, held("a.txt"), newName), "result");
     QTEST(fuse.names(), "names");
 }
 
@@ -249,7 +255,7 @@ void TestNoReplaceRename::namesLeavingTheFolderAreRefused()
     vfat.add("a.txt");
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, QStringLiteral("a.txt"), newName), FileError(FileCondition::InvalidFileName));
+    QCOMPARE(routine.rename(3, held("a.txt"), newName), FileError(FileCondition::InvalidFileName));
     QCOMPARE(vfat.names(), QByteArrayList{"a.txt"});
 }
 
@@ -266,7 +272,7 @@ void TestNoReplaceRename::attributeStepNeverFollowsSwappedLink()
     calls.linkTarget = privateFile;
     PosixRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
 
-    QCOMPARE(opened.setArchiveOnly(QStringLiteral("a.txt")), FileError());
+    QCOMPARE(opened.setArchiveOnly(held("a.txt")), FileError());
 
     struct stat status {};
     QVERIFY(::stat(privateFile.constData(), &status) == 0);

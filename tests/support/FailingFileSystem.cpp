@@ -8,9 +8,9 @@ public:
     {
     }
 
-    FileError setArchiveOnly(const QString &name) override { return m_real->setArchiveOnly(name); }
+    FileError setArchiveOnly(const DiskName &name) override { return m_real->setArchiveOnly(name); }
 
-    FileError rename(const QString &oldName, const QString &newName) override
+    FileError rename(const DiskName &oldName, const QString &newName) override
     {
         const bool failing = ++m_owner.m_renames == m_owner.m_failingRename;
         m_failed = failing && !m_owner.beforeFailingRename;
@@ -38,12 +38,12 @@ FailingFileSystem::FailingFileSystem(const FileSystem &real, int failingRename, 
 {
 }
 
-FolderListing FailingFileSystem::listFiles(const QString &folder, const QString &patterns) const
+FolderListing FailingFileSystem::listFiles(const DiskName &folder, const QString &patterns) const
 {
     return m_real.listFiles(folder, patterns);
 }
 
-FolderListing FailingFileSystem::listFolders(const QString &folder) const
+FolderListing FailingFileSystem::listFolders(const DiskName &folder) const
 {
     return m_real.listFolders(folder);
 }
@@ -53,7 +53,7 @@ FileError FailingFileSystem::readFolder(const QString &folder) const
     return m_real.readFolder(folder);
 }
 
-std::unique_ptr<RenameFolder> FailingFileSystem::openFolder(const QString &folder) const
+std::unique_ptr<RenameFolder> FailingFileSystem::openFolder(const DiskName &folder) const
 {
     std::unique_ptr<RenameFolder> real = m_real.openFolder(folder);
     if (!real)

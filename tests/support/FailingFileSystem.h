@@ -15,10 +15,10 @@ public:
     QString parkedName;
     std::function<void()> beforeFailingRename;
 
-    FolderListing listFiles(const QString &folder, const QString &patterns) const override;
-    FolderListing listFolders(const QString &folder) const override;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
+    FolderListing listFolders(const DiskName &folder) const override;
     FileError readFolder(const QString &folder) const override;
-    std::unique_ptr<RenameFolder> openFolder(const QString &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
 
     int renameCount() const { return m_renames; }
 

@@ -1,11 +1,13 @@
 #include "ScriptedWindow.h"
 
+#include "ShownNames.h"
+
 ScriptedWindow::ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern)
     : pathDisplay(folder)
     , m_fileSystem(fileSystem)
-    , m_folder(folder)
+    , m_folder(DiskName::fromText(folder))
     , m_pattern(pattern)
-    , m_names(fileSystem.listFiles(folder, pattern).names)
+    , m_names(fileSystem.listFiles(m_folder, pattern).names)
 {
 }
 
@@ -25,9 +27,14 @@ bool ScriptedWindow::isFileSelected(int index) const
     return m_selected.contains(index);
 }
 
-QString ScriptedWindow::fileName(int index) const
+QStringList ScriptedWindow::names() const
 {
-    return m_names.at(index);
+    return shownNames(m_names);
+}
+
+DiskName ScriptedWindow::fileName(int index) const
+{
+    return DiskName::fromBytes(m_names.at(index));
 }
 
 void ScriptedWindow::refreshFiles()
@@ -94,9 +101,9 @@ QString ScriptedWindow::text1() const
     return newText;
 }
 
-QString ScriptedWindow::label5Caption() const
+DiskName ScriptedWindow::label5Caption() const
 {
-    return pathDisplay;
+    return DiskName::fromText(pathDisplay);
 }
 
 QString controlName(LockableControl control)

@@ -24,14 +24,14 @@ public:
     QStringList log;
 
     void select(std::initializer_list<int> indexes);
-    QStringList names() const { return m_names; }
+    QStringList names() const;
     bool isEnabled(LockableControl control) const { return !m_disabled.contains(int(control)); }
     bool isProgressVisible() const { return m_progressVisible; }
     int progressValue() const { return m_progressValue; }
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;
-    QString fileName(int index) const override;
+    DiskName fileName(int index) const override;
     void refreshFiles() override;
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;
@@ -43,13 +43,13 @@ public:
     bool isOptionSelected(int index) const override;
     bool isCheck2Visible() const override;
     QString text1() const override;
-    QString label5Caption() const override;
+    DiskName label5Caption() const override;
 
 private:
     const FileSystem &m_fileSystem;
-    QString m_folder;
+    DiskName m_folder;
     QString m_pattern;
-    QStringList m_names;
+    QByteArrayList m_names;
     QSet<int> m_selected;
     QSet<int> m_disabled;
     int m_progressMin = 0;

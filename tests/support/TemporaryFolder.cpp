@@ -4,6 +4,16 @@
 #include <QFile>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
+// Qt finds entries by their decoded text and so leaves names that are not UTF-8 behind.
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
+}
+
 QString TemporaryFolder::filePath(const QString &name) const
 {
     return m_dir.filePath(name);
@@ -20,6 +30,13 @@ void TemporaryFolder::createAll(const QStringList &names) const
 {
     for (const QString &name : names)
         create(name, name.toUtf8());
+}
+
+void TemporaryFolder::createOnDisk(const QByteArray &name, const QByteArray &content) const
+{
+    std::ofstream file((QFile::encodeName(path()) + '/' + name).constData(), std::ios::binary);
+    file << content.toStdString();
+    QVERIFY2(file.good(), name.toHex().constData());
 }
 
 QByteArray TemporaryFolder::content(const QString &name) const

@@ -1,20 +1,32 @@
 #pragma once
 
+#include "DiskName.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A real folder for a test, removed with everything in it afterwards.
+// A real folder for a test, removed with everything in it afterwards, names that are not
+// UTF-8 included.
 class TemporaryFolder {
 public:
+    TemporaryFolder() = default;
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+    ~TemporaryFolder();
+
     QString path() const { return m_dir.path(); }
+    DiskName diskPath() const { return DiskName::fromText(path()); }
     QString filePath(const QString &name) const;
 
     void create(const QString &name, const QByteArray &content = "x") const;
     void createAll(const QStringList &names) const;
+    // A file whose name is given as the bytes the folder holds, UTF-8 or not.
+    void createOnDisk(const QByteArray &name, const QByteArray &content) const;
     QByteArray content(const QString &name) const;
 
-    // Every entry of the folder, hidden ones too, in plain text order.
+    // Every entry of the folder, hidden ones too, in plain text order; bytes that are not UTF-8
+    // show as U+FFFD.
     QStringList entries() const;
 
 private:

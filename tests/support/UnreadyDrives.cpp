@@ -10,12 +10,12 @@ void UnreadyDrives::makeUnready(const QString &root, FileCondition condition, in
     m_unready.insert(root, {condition, times});
 }
 
-FolderListing UnreadyDrives::listFiles(const QString &folder, const QString &patterns) const
+FolderListing UnreadyDrives::listFiles(const DiskName &folder, const QString &patterns) const
 {
     return m_real.listFiles(folder, patterns);
 }
 
-FolderListing UnreadyDrives::listFolders(const QString &folder) const
+FolderListing UnreadyDrives::listFolders(const DiskName &folder) const
 {
     return m_real.listFolders(folder);
 }
@@ -30,7 +30,7 @@ FileError UnreadyDrives::readFolder(const QString &folder) const
     return failure->condition;
 }
 
-std::unique_ptr<RenameFolder> UnreadyDrives::openFolder(const QString &folder) const
+std::unique_ptr<RenameFolder> UnreadyDrives::openFolder(const DiskName &folder) const
 {
     return m_real.openFolder(folder);
 }

@@ -12,10 +12,10 @@ public:
 
     void makeUnready(const QString &root, FileCondition condition, int times = -1);
 
-    FolderListing listFiles(const QString &folder, const QString &patterns) const override;
-    FolderListing listFolders(const QString &folder) const override;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
+    FolderListing listFolders(const DiskName &folder) const override;
     FileError readFolder(const QString &folder) const override;
-    std::unique_ptr<RenameFolder> openFolder(const QString &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
 
 private:
     struct Failure {

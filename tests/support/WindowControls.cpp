@@ -1,14 +1,14 @@
 #include "WindowControls.h"
 
 #include "FileList.h"
+#include "cserel.h"
 
 #include <QApplication>
-#include <QLabel>
 
-void pointMainWindowAt(const QWidget &window, const QString &folder)
+void pointMainWindowAt(cserel &window, const QString &folder)
 {
-    control<FileList>(window, "File1")->setFolder(folder);
-    control<QLabel>(window, "Label5")->setText(folder);
+    window.setFileListFolder(DiskName::fromText(folder));
+    window.setPathCaption(DiskName::fromText(folder));
 }
 
 void clickEntry(FileList *list, int row)

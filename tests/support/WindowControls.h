@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class FileList;
+class cserel;
 
 // Finds a control of a window by its name; a missing one ends the test run at once.
 template<typename Control>
@@ -17,7 +18,7 @@ Control *control(const QWidget &window, const char *name)
 
 // Points the main window at a folder as the folder chooser does: the list's folder and the
 // path display.
-void pointMainWindowAt(const QWidget &window, const QString &folder);
+void pointMainWindowAt(cserel &window, const QString &folder);
 
 // A plain click on entry `row` of the file list.
 void clickEntry(FileList *list, int row);

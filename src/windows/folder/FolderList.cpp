@@ -2,7 +2,6 @@
 
 #include "FileSystem.h"
 
-#include <QDir>
 #include <QKeyEvent>
 
 namespace {
@@ -16,20 +15,19 @@ FolderList::FolderList(const FileSystem &fileSystem, QWidget *parent)
     , m_fileSystem(fileSystem)
 {
     connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *item) { setPath(item->data(pathRole).toString()); });
+            [this](QListWidgetItem *item) { setPath(item->data(pathRole).value<DiskName>()); });
 }
 
 // A folder that no longer exists gives way to its nearest existing parent; the subfolders
 // read on the way are the ones the list shows.
-void FolderList::setPath(const QString &path)
+void FolderList::setPath(const DiskName &path)
 {
-    QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    DiskName folder = path;
     FolderListing subfolders = m_fileSystem.listFolders(folder);
-    while (subfolders.error == FileError(FileCondition::PathNotFound) && !QDir(folder).isRoot()) {
-        folder = QDir::cleanPath(folder + QStringLiteral("/.."));
+    while (subfolders.error == FileError(FileCondition::PathNotFound) && !folder.isRoot()) {
+        folder = folder.parent();
         subfolders = m_fileSystem.listFolders(folder);
     }
-    folder = QDir::toNativeSeparators(folder);
     if (folder == m_path)
         return;
     m_path = folder;
@@ -37,10 +35,10 @@ void FolderList::setPath(const QString &path)
     emit pathChanged();
 }
 
-QString FolderList::list(int index) const
+DiskName FolderList::list(int index) const
 {
     const QListWidgetItem *entry = item(index);
-    return entry ? entry->data(pathRole).toString() : m_path;
+    return entry ? entry->data(pathRole).value<DiskName>() : m_path;
 }
 
 // Every key with a character is reported first; all but Enter then get the list's own handling.
@@ -53,25 +51,26 @@ void FolderList::keyPressEvent(QKeyEvent *event)
         QListWidget::keyPressEvent(event);
 }
 
-void FolderList::fillEntries(const QStringList &subfolders)
+void FolderList::fillEntries(const QByteArrayList &subfolders)
 {
     clear();
-    const QString clean = QDir::fromNativeSeparators(m_path);
-    const QStringList components = clean.split(u'/', Qt::SkipEmptyParts);
-    QString along = QDir::rootPath();
-    addEntry(QDir::toNativeSeparators(along), along, 0, true);
+    const QList<DiskName> components = m_path.components();
+    DiskName along = DiskName::root();
+    addEntry(along.text, along, 0, true);
     for (int depth = 0; depth < components.size(); ++depth) {
-        along = QDir::cleanPath(along + u'/' + components.at(depth));
-        addEntry(components.at(depth), along, depth + 1, true);
+        along = along.child(components.at(depth));
+        addEntry(components.at(depth).text, along, depth + 1, true);
     }
     setCurrentRow(count() - 1);
-    for (const QString &name : subfolders)
-        addEntry(name, QDir::cleanPath(clean + u'/' + name), int(components.size()) + 1, false);
+    for (const QByteArray &bytes : subfolders) {
+        const DiskName name = DiskName::fromBytes(bytes);
+        addEntry(name.text, m_path.child(name), int(components.size()) + 1, false);
+    }
 }
 
-void FolderList::addEntry(const QString &text, const QString &path, int depth, bool open)
+void FolderList::addEntry(const QString &text, const DiskName &path, int depth, bool open)
 {
     auto *entry = new QListWidgetItem(QString(depth * 2, u' ') + text, this);
-    entry->setData(pathRole, QDir::toNativeSeparators(path));
+    entry->setData(pathRole, QVariant::fromValue(path));
     entry->setIcon(style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
 }

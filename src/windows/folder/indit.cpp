@@ -5,6 +5,7 @@
 #include "DriveList.h"
 #include "FileCountText.h"
 #include "FolderList.h"
+#include "HelpWindow.h"
 #include "Module1.h"
 #include "ProgramContext.h"
 #include "WindowPlacement.h"
@@ -71,7 +72,7 @@ void indit::createControls()
     for (const auto &[control, name] : names)
         control->setObjectName(QLatin1String(name));
 
-    Dir1->setPath(QDir::currentPath());
+    Dir1->setPath(DiskName::fromText(QDir::currentPath()));
     Drive1->setDrive(Dir1->path());
     for (QWidget *control : std::initializer_list<QWidget *>{Dir1, Drive1, Text1})
         control->setProperty("helpTopic", 2);
@@ -130,7 +131,7 @@ void indit::Drive1_Change()
     }
     const QString drive = Drive1->drive();
     m_context.currentFolders.makeCurrent(drive, m_context.currentFolders.currentFolderOf(drive));
-    Dir1->setPath(m_context.currentFolders.currentFolderOf(drive));
+    Dir1->setPath(DiskName::fromText(m_context.currentFolders.currentFolderOf(drive)));
     Text1->setText(Dir1->path());
 }
 
@@ -154,16 +155,16 @@ void indit::Text1_Change()
         Text1->setText(Dir1->path());
 }
 
-// Hands the folder to the main window: its list, count, path display and a new name made of
-// the folder's own name and "_".
+// Hands the folder to the main window: its list, count, path display (the text of this box, with
+// the folder as the file system holds it) and a new name made of the folder's own name and "_".
 void indit::Command1_Click()
 {
     m_mainWindow.show();
-    m_mainWindow.setFileListFolder(Dir1->path());
+    m_mainWindow.setFileListFolder(Dir1->diskPath());
     m_mainWindow.setCountCaption(FileCountText(m_mainWindow.fileCount()));
-    m_mainWindow.setPathCaption(Text1->text());
+    m_mainWindow.setPathCaption(Dir1->diskPath());
     m_mainWindow.refreshFiles();
-    const QString folder = m_mainWindow.label5Caption();
+    const QString folder = m_mainWindow.label5Caption().text;
     m_mainWindow.setNewName(folder.mid(folder.lastIndexOf(QDir::separator()) + 1) + u'_');
     hide();
 }
@@ -174,4 +175,10 @@ void indit::closeEvent(QCloseEvent *event)
     event->ignore();
     hide();
     m_mainWindow.show();
+}
+
+void indit::keyPressEvent(QKeyEvent *event)
+{
+    if (!showHelpForKey(*event, *this, m_context.help))
+        QWidget::keyPressEvent(event);
 }

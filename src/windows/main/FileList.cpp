@@ -13,7 +13,7 @@ FileList::FileList(const FileSystem &fileSystem, QWidget *parent)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &FileList::updateSelectedFlags);
 }
 
-void FileList::setFolder(const QString &folder)
+void FileList::setFolder(const DiskName &folder)
 {
     m_folder = folder;
     refresh();

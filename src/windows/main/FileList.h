@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskName.h"
 #include "FileListModel.h"
 
 #include <QListView>
@@ -8,23 +9,25 @@
 
 class FileSystem;
 
-// The file list: the files of one folder that match the pattern, in alphabetical order. A
-// plain click turns an entry's selected flag over. Every re-read of the folder drops the
-// selection and leaves no current entry.
+// The file list: the files of one folder that match the pattern, in alphabetical order. Each
+// entry holds the name as the folder holds it and shows the text decoded from it. A plain click
+// turns an entry's selected flag over. Every re-read of the folder drops the selection and leaves no
+// current entry.
 class FileList final : public QListView {
     Q_OBJECT
 
 public:
     FileList(const FileSystem &fileSystem, QWidget *parent = nullptr);
 
-    QString folder() const { return m_folder; }
-    void setFolder(const QString &folder);
+    const DiskName &folder() const { return m_folder; }
+    void setFolder(const DiskName &folder);
     QString pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
     void refresh();
 
     int count() const { return int(m_model.names().size()); }
-    QString name(int index) const { return m_model.names().at(index); }
+    QString name(int index) const { return DiskName::textOf(m_model.names().at(index)); }
+    DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
     int listIndex() const { return currentIndex().row(); }
 
@@ -36,7 +39,7 @@ private:
 
     const FileSystem &m_fileSystem;
     FileListModel m_model;
-    QString m_folder;
+    DiskName m_folder;
     QString m_pattern = QStringLiteral("*.*");
     std::vector<bool> m_selected;
 };

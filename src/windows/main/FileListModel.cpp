@@ -1,6 +1,8 @@
 #include "FileListModel.h"
 
-void FileListModel::setNames(QStringList names)
+#include "DiskName.h"
+
+void FileListModel::setNames(QByteArrayList names)
 {
     beginResetModel();
     m_names = std::move(names);
@@ -16,5 +18,5 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return m_names.at(index.row());
+    return DiskName::textOf(m_names.at(index.row()));
 }

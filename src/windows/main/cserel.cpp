@@ -4,11 +4,14 @@
 #include "FileCountText.h"
 #include "FileList.h"
 #include "FilterTable.h"
+#include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
 #include "Volumes.h"
+#include "ProgramIcon.h"
 #include "WindowPlacement.h"
+#include "frmAbout.h"
 #include "indit.h"
 
 #include <QCheckBox>
@@ -41,6 +44,10 @@ cserel::cserel(ProgramContext &context, QWidget *parent)
     , m_renameCommand(*this, context.fileSystem)
 {
     setObjectName(QStringLiteral("cserel"));
+    // Closing the window unloads it, and the chooser with it: by its close box the program
+    // ends at once, by "Kilépés" after the About window.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
     setWindowTitle(QStringLiteral("Átnevezés - Sorszámozás"));
     createControls();
     placeControls();
@@ -62,6 +69,7 @@ void cserel::connectHandlers()
     connect(Frame2, &SettingsFrame::mouseDown, this, &cserel::Frame2_MouseDown);
     connect(Command1, &QPushButton::clicked, this, &cserel::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &cserel::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &cserel::Command3_Click);
 }
 
 // Centres the window, makes the program's folder current, lists it and chooses the first
@@ -74,7 +82,7 @@ void cserel::Form_Load()
     const QList<Volume> volumes = m_context.volumes.mountedVolumes();
     const int drive = volumeIndexHolding(volumes, programFolder);
     m_context.currentFolders.makeCurrent(drive >= 0 ? volumes.at(drive).rootPath : QDir::rootPath(), programFolder);
-    File1->setFolder(programFolder);
+    File1->setFolder(DiskName::fromText(programFolder));
 
     {
         const QSignalBlocker filling(Combo1);
@@ -125,7 +133,16 @@ void cserel::Command2_Click()
     m_chooser->show();
 }
 
-void cserel::setFileListFolder(const QString &folder)
+// Unloads the chooser and this window and leaves the About window as the program's last one.
+// The About window is shown first, so that closing this one does not end the program.
+void cserel::Command3_Click()
+{
+    m_chooser.reset();
+    (new frmAbout(m_context))->show();
+    close();
+}
+
+void cserel::setFileListFolder(const DiskName &folder)
 {
     File1->setFolder(folder);
 }
@@ -135,9 +152,10 @@ void cserel::setCountCaption(const QString &caption)
     Label1->setText(caption);
 }
 
-void cserel::setPathCaption(const QString &caption)
+void cserel::setPathCaption(const DiskName &folder)
 {
-    Label5->setText(caption);
+    m_label5Folder = folder;
+    Label5->setText(folder.text);
 }
 
 void cserel::setNewName(const QString &text)
@@ -145,10 +163,12 @@ void cserel::setNewName(const QString &text)
     Text1->setText(text);
 }
 
-// Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
+// F1 opens the help. Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
 // box: Enter after typing a pattern there must not rename the whole folder.
 void cserel::keyPressEvent(QKeyEvent *event)
 {
+    if (showHelpForKey(*event, *this, m_context.help))
+        return;
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;
@@ -170,9 +190,9 @@ bool cserel::isFileSelected(int index) const
     return File1->isSelected(index);
 }
 
-QString cserel::fileName(int index) const
+DiskName cserel::fileName(int index) const
 {
-    return File1->name(index);
+    return File1->diskName(index);
 }
 
 void cserel::refreshFiles()
@@ -235,9 +255,9 @@ QString cserel::text1() const
     return Text1->text();
 }
 
-QString cserel::label5Caption() const
+DiskName cserel::label5Caption() const
 {
-    return Label5->text();
+    return m_label5Folder;
 }
 
 QWidget *cserel::lockable(LockableControl control) const

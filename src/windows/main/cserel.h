@@ -33,14 +33,14 @@ public:
     ~cserel() override;
 
     // What the folder chooser sets when it hands over a folder.
-    void setFileListFolder(const QString &folder);
+    void setFileListFolder(const DiskName &folder);
     void setCountCaption(const QString &caption);
-    void setPathCaption(const QString &caption);
+    void setPathCaption(const DiskName &folder);
     void setNewName(const QString &text);
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;
-    QString fileName(int index) const override;
+    DiskName fileName(int index) const override;
     void refreshFiles() override;
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;
@@ -52,7 +52,7 @@ public:
     bool isOptionSelected(int index) const override;
     bool isCheck2Visible() const override;
     QString text1() const override;
-    QString label5Caption() const override;
+    DiskName label5Caption() const override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -63,6 +63,7 @@ private slots:
     void Frame2_MouseDown(Qt::MouseButton button);
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
 private:
     void createControls();
@@ -78,6 +79,7 @@ private:
     ProgramContext &m_context;
     RenameCommand m_renameCommand;
     std::unique_ptr<indit> m_chooser;
+    DiskName m_label5Folder; // the folder the path display shows, as the file system holds it
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label4 = nullptr;

@@ -38,7 +38,7 @@ void cserel::createControls()
 {
     Frame1 = makeControl<QGroupBox>("Frame1", this);
     Label4 = makeControl<QLabel>("Label4", Frame1, QStringLiteral("Aktuális könyvtár:"));
-    Label5 = makeControl<QLabel>("Label5", Frame1, QStringLiteral("*elérési út*"));
+    Label5 = makeControl<QLabel>("Label5", Frame1);
     Label3 = makeControl<QLabel>("Label3", Frame1, QStringLiteral("Új név:"));
     Text1 = makeControl<QLineEdit>("Text1", Frame1);
     Frame2 = makeControl<SettingsFrame>("Frame2", Frame1, QStringLiteral("Beállítások"));
@@ -61,6 +61,7 @@ void cserel::createControls()
     for (int index = 0; index < int(Line.size()); ++index)
         Line[index] = makeControl<QFrame>(QStringLiteral("Line%1").arg(index + 1).toLatin1().constData(), this);
 
+    setPathCaption(DiskName::fromText(QStringLiteral("*elérési út*")));
     Check1->setChecked(true);
     Check2->hide();
     Option1[2]->setChecked(true);

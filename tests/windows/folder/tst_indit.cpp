@@ -9,10 +9,13 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // The folder chooser, opened from the main window's "Új könyvtár" as the user opens it.
 class TestFolderChooser : public QObject {
@@ -23,10 +26,10 @@ private slots:
     void cleanup();
     void handsFolderToMainWindow_data();
     void handsFolderToMainWindow();
-    void runWorksInHandedFolder();
     void secondOpeningShowsLastFolder();
     void typingIntoPathBoxChangesNothing();
     void enterOpensHighlightedFolder();
+    void doubleClickOpensFolder_data();
     void doubleClickOpensFolder();
     void unreadyDriveRetriedThenReady();
     void unreadyDriveGivenUpReturnsToPreviousDrive();
@@ -76,7 +79,7 @@ QWidget *TestFolderChooser::openChooser()
 
 void TestFolderChooser::openFolder(const QString &path)
 {
-    dir1()->setPath(path);
+    dir1()->setPath(DiskName::fromText(path));
     QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
 }
 
@@ -113,25 +116,11 @@ void TestFolderChooser::handsFolderToMainWindow()
     QVERIFY(m_chooser->isHidden());
     QVERIFY(m_window->isVisible());
     QCOMPARE(mainText("Label5"), path);
-    QCOMPARE(control<FileList>(*m_window, "File1")->folder(), path);
+    QCOMPARE(control<FileList>(*m_window, "File1")->folder().text, path);
     QTEST(mainText("Text1"), "newName");
     QFETCH(QString, count);
     if (!count.isEmpty())
         QCOMPARE(mainText("Label1"), count);
-}
-
-void TestFolderChooser::runWorksInHandedFolder()
-{
-    m_folder->createAll({"Kép.JPG", "b.jpg"});
-    QVERIFY(openChooser());
-    openFolder(m_folder->path());
-
-    control<QCheckBox>(*m_window, "Check4")->click();
-    QTest::mouseClick(control<QPushButton>(*m_window, "Command1"), Qt::LeftButton);
-
-    const QString prefix = QDir(m_folder->path()).dirName() + u'_';
-    QCOMPARE(m_folder->entries(), (QStringList{prefix + "000.jpg", prefix + "001.JPG"}));
-    QVERIFY(m_program->messages.requests.isEmpty());
 }
 
 void TestFolderChooser::secondOpeningShowsLastFolder()
@@ -154,7 +143,7 @@ void TestFolderChooser::secondOpeningShowsLastFolder()
 void TestFolderChooser::typingIntoPathBoxChangesNothing()
 {
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
     auto *text1 = control<QLineEdit>(*m_chooser, "Text1");
 
     QTest::keyClicks(text1, QStringLiteral("/etc"));
@@ -169,7 +158,7 @@ void TestFolderChooser::enterOpensHighlightedFolder()
     QDir().mkpath(m_folder->filePath("a"));
     QDir().mkpath(m_folder->filePath("b"));
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
 
     QTest::keyClick(dir1(), Qt::Key_Return);
     QCOMPARE(dir1()->path(), m_folder->path());
@@ -182,17 +171,37 @@ void TestFolderChooser::enterOpensHighlightedFolder()
     QCOMPARE(control<QLineEdit>(*m_chooser, "Text1")->text(), m_folder->filePath("b"));
 }
 
+void TestFolderChooser::doubleClickOpensFolder_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("UTF-8 name") << QByteArray("Ny\xC3\xA1r") << "Nyár";
+    QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz";
+}
+
+// The opened folder's files are listed and renamed with its name in front, whatever the
+// encoding of that name.
 void TestFolderChooser::doubleClickOpensFolder()
 {
-    QDir().mkpath(m_folder->filePath("Nyár"));
+    QFETCH(QByteArray, name);
+    QFETCH(QString, text);
+    QVERIFY(::mkdir((QFile::encodeName(m_folder->path()) + '/' + name).constData(), 0700) == 0);
+    m_folder->createOnDisk(name + "/K\xE9p.jpg", "photo");
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
-    const int last = dir1()->count() - 1;
+    dir1()->setPath(m_folder->diskPath());
+    QListWidgetItem *last = dir1()->item(dir1()->count() - 1);
+    QCOMPARE(last->text().trimmed(), text);
 
-    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(dir1()->item(last)).center());
-    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(dir1()->item(last)).center());
+    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(last).center());
+    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, dir1()->visualItemRect(last).center());
+    QCOMPARE(dir1()->path(), m_folder->filePath(text));
+    QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
+    QCOMPARE(control<FileList>(*m_window, "File1")->name(0), QStringLiteral("Kép.jpg"));
+    control<QCheckBox>(*m_window, "Check4")->click();
+    QTest::mouseClick(control<QPushButton>(*m_window, "Command1"), Qt::LeftButton);
 
-    QCOMPARE(dir1()->path(), m_folder->filePath("Nyár"));
+    QCOMPARE(control<FileList>(*m_window, "File1")->name(0), text + "_000.jpg");
+    QVERIFY(m_program->messages.requests.isEmpty());
 }
 
 void TestFolderChooser::unreadyDriveRetriedThenReady()
@@ -231,7 +240,7 @@ void TestFolderChooser::closeBoxBringsMainWindowBackUnchanged()
     const QString pathBefore = mainText("Label5");
     const QString countBefore = mainText("Label1");
     QVERIFY(openChooser());
-    dir1()->setPath(m_folder->path());
+    dir1()->setPath(m_folder->diskPath());
 
     QVERIFY(m_chooser->close() == false);
 

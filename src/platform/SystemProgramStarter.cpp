@@ -1,0 +1,8 @@
+#include "SystemProgramStarter.h"
+
+#include <QProcess>
+
+bool SystemProgramStarter::start(const QString &path)
+{
+    return QProcess::startDetached(path, {});
+}
