@@ -37,7 +37,7 @@ CaseMode selectedCaseMode(const RenameWindow &window)
 
 RenameFailure noFolder()
 {
-    return {RenameFailure::Kind::NoFolder, {}, {}, FileCondition::PathNotFound};
+    return {RenameFailure::Kind::NoFolder, {}, {}, FileCondition::PathNotFound, {}};
 }
 
 } // namespace
@@ -256,12 +256,11 @@ RenameCommand::Failure RenameCommand::fileStep(RenameFolder &folder, const Renam
         error = folder.rename(m_entry, newName);
     if (!error)
         return std::nullopt;
-    if (folder.isRemoved())
-        return noFolder();
-    return RenameFailure{RenameFailure::Kind::Refused, m_values.CurrentName, newName, *error};
+    const FileCondition condition = folder.isRemoved() ? FileCondition::PathNotFound : *error;
+    return RenameFailure{RenameFailure::Kind::Refused, m_values.CurrentName, newName, condition, folder.parkedName()};
 }
 
 RenameFailure RenameCommand::nameTooShort() const
 {
-    return {RenameFailure::Kind::NameTooShort, m_values.CurrentName, {}, FileCondition::Other};
+    return {RenameFailure::Kind::NameTooShort, m_values.CurrentName, {}, FileCondition::Other, {}};
 }

@@ -13,6 +13,8 @@ struct RenameFailure {
     QString oldName;
     QString newName;
     FileCondition condition = FileCondition::Other;
+    // The hidden temporary name the file was left under, when it could not be put back.
+    QString parkedName;
 
     static QString title();
     QString message() const;

@@ -25,6 +25,7 @@ public:
     // any: tells whether the drive can be used at all.
     virtual FileError readFolder(const QString &folder) const = 0;
 
-    // Opens an existing folder given by its absolute path; nullptr when there is none.
+    // Opens the folder given by its absolute path; nullptr when the path is not absolute (no
+    // folder chosen). A folder that cannot be opened refuses every step for the reason why.
     virtual std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const = 0;
 };

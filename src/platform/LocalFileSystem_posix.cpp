@@ -4,6 +4,7 @@
 #include "FileNameOrder.h"
 #include "FilePattern.h"
 #include "PosixRenameFolder_posix.h"
+#include "UnopenedFolder.h"
 
 #include <QFile>
 
@@ -110,6 +111,6 @@ std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const DiskName &folder
         return nullptr;
     const int descriptor = ::open(folder.bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
-        return nullptr;
+        return std::make_unique<UnopenedFolder>(conditionOfErrno(errno));
     return std::make_unique<PosixRenameFolder>(descriptor, SystemCalls::real());
 }

@@ -18,6 +18,11 @@ bool flagUnsupported(int error)
     return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
+bool linksUnsupported(int error)
+{
+    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
+}
+
 // A leading dot hides a file on this system: a visible file never gets such a name, or it
 // would vanish from the file list and from the user's file manager.
 bool hidesFile(const QString &oldName, const QString &newName)
@@ -26,6 +31,7 @@ bool hidesFile(const QString &oldName, const QString &newName)
 }
 
 constexpr int maxTemporaryTries = 100;
+constexpr int putBackTries = 2;
 
 } // namespace
 
@@ -38,6 +44,7 @@ NoReplaceRename::NoReplaceRename(SystemCalls &calls)
 // written in UTF-8.
 FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const QString &newName)
 {
+    m_parkedName.clear();
     const QByteArray &from = oldName.bytes;
     const QByteArray to = newName.toUtf8();
     if (from == to)
@@ -45,60 +52,106 @@ FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const QSt
     if (leavesFolder(newName) || leavesFolder(oldName.text) || hidesFile(oldName.text, newName))
         return FileCondition::InvalidFileName;
 
-    const int error = m_calls.renameNoReplace(folder, from.constData(), to.constData());
-    if (error == 0)
-        return {};
-    if (error == EEXIST || error == ENOTEMPTY) {
-        if (oldName.text.compare(newName, Qt::CaseInsensitive) == 0 && sameFile(folder, from, to))
-            return renameCaseOnly(folder, from, to);
-        return FileCondition::NameTaken;
-    }
-    if (flagUnsupported(error))
-        return renameWithoutFlag(folder, from, to);
-    return conditionOfErrno(error);
+    const int error = moveWithoutReplacing(folder, from, to);
+    if (error == EEXIST && oldName.text.compare(newName, Qt::CaseInsensitive) == 0 && ignoresCase(folder, from, to))
+        return renameCaseOnly(folder, from, to);
+    return error == 0 ? FileError() : conditionOfErrno(error);
 }
 
-// Both names reach one file that differs in letter case only: the file system ignores case.
-// Going through a fresh name makes the kernel write the new spelling; should the second step
-// fail, the first is undone. Two hard links that differ in case land here too, and there the
-// second step is refused as a taken name.
+// 0 once the file has the new name; EEXIST when the new name is taken; else the error number.
+int NoReplaceRename::moveWithoutReplacing(int folder, const QByteArray &from, const QByteArray &to)
+{
+    const int error = m_calls.renameNoReplace(folder, from.constData(), to.constData());
+    return flagUnsupported(error) ? moveWithoutFlag(folder, from, to) : error;
+}
+
+// File systems without the no-replace flag. Where they have hard links, linking the new name
+// fails at once when the name is taken, and the old name goes only while both names still are
+// the same file. Where they have none, the new name is checked to be free just before renaming.
+int NoReplaceRename::moveWithoutFlag(int folder, const QByteArray &from, const QByteArray &to)
+{
+    FileIdentity file;
+    if (const int error = m_calls.identify(folder, from.constData(), &file))
+        return error;
+    const int linked = m_calls.link(folder, from.constData(), to.constData());
+    if (linked == 0)
+        return dropOldName(folder, from, to, file);
+    return linksUnsupported(linked) ? renameIfAbsent(folder, from, to) : linked;
+}
+
+// Should another program replace the new name meanwhile, the file keeps its old name and the
+// new one counts as taken; should it take the old name away, the file already has its new one.
+int NoReplaceRename::dropOldName(int folder, const QByteArray &from, const QByteArray &to, const FileIdentity &file)
+{
+    if (!isFile(folder, to, file))
+        return EEXIST;
+    if (!isFile(folder, from, file))
+        return 0;
+    const int error = m_calls.unlink(folder, from.constData());
+    if (error != 0)
+        m_calls.unlink(folder, to.constData());
+    return error;
+}
+
+// The one gap no portable call closes on such file systems: between the look and the rename.
+int NoReplaceRename::renameIfAbsent(int folder, const QByteArray &from, const QByteArray &to)
+{
+    FileIdentity target;
+    const int lookup = m_calls.identify(folder, to.constData(), &target);
+    if (lookup == 0)
+        return EEXIST;
+    if (lookup != ENOENT)
+        return lookup;
+    return m_calls.renamePlain(folder, from.constData(), to.constData());
+}
+
+// Going through a fresh hidden name makes a file system that ignores case write the new
+// spelling; should the second step fail, the first is undone. Two hard links that differ in
+// case land here too, and there the second step is refused as a taken name.
 FileError NoReplaceRename::renameCaseOnly(int folder, const QByteArray &from, const QByteArray &to)
 {
     for (int attempt = 0; attempt < maxTemporaryTries; ++attempt) {
         const QByteArray temporary = nextTemporaryName();
-        const int parked = m_calls.renameNoReplace(folder, from.constData(), temporary.constData());
+        const int parked = moveWithoutReplacing(folder, from, temporary);
         if (parked == EEXIST)
             continue;
         if (parked != 0)
             return conditionOfErrno(parked);
-        const int finished = m_calls.renameNoReplace(folder, temporary.constData(), to.constData());
+        const int finished = moveWithoutReplacing(folder, temporary, to);
         if (finished == 0)
             return {};
-        m_calls.renameNoReplace(folder, temporary.constData(), from.constData());
+        putBack(folder, temporary, from);
         return conditionOfErrno(finished);
     }
     return FileCondition::Other;
 }
 
-// File systems without the no-replace flag: make sure the target is absent, then rename.
-FileError NoReplaceRename::renameWithoutFlag(int folder, const QByteArray &from, const QByteArray &to)
+// A file that cannot be put back stays under its hidden name, which is then kept to be shown.
+void NoReplaceRename::putBack(int folder, const QByteArray &temporary, const QByteArray &from)
 {
-    FileIdentity target;
-    const int lookup = m_calls.identify(folder, to.constData(), &target);
-    if (lookup == 0)
-        return FileCondition::NameTaken;
-    if (lookup != ENOENT)
-        return conditionOfErrno(lookup);
-    const int error = m_calls.renamePlain(folder, from.constData(), to.constData());
-    return error == 0 ? FileError() : conditionOfErrno(error);
+    for (int attempt = 0; attempt < putBackTries; ++attempt) {
+        if (moveWithoutReplacing(folder, temporary, from) == 0)
+            return;
+    }
+    m_parkedName = temporary;
 }
 
-bool NoReplaceRename::sameFile(int folder, const QByteArray &a, const QByteArray &b)
+// The new name, differing from the old in letter case only, was found taken. The file system
+// ignores case when both names reach one file (vfat), or when no entry is spelled like the new
+// name (case-blind FUSE file systems give each spelling its own inode number).
+bool NoReplaceRename::ignoresCase(int folder, const QByteArray &from, const QByteArray &to)
 {
-    FileIdentity first;
-    FileIdentity second;
-    return m_calls.identify(folder, a.constData(), &first) == 0
-        && m_calls.identify(folder, b.constData(), &second) == 0 && first == second;
+    FileIdentity file;
+    if (m_calls.identify(folder, from.constData(), &file) == 0 && isFile(folder, to, file))
+        return true;
+    bool spelled = true;
+    return m_calls.hasEntrySpelled(folder, to.constData(), &spelled) == 0 && !spelled;
+}
+
+bool NoReplaceRename::isFile(int folder, const QByteArray &name, const FileIdentity &file)
+{
+    FileIdentity found;
+    return m_calls.identify(folder, name.constData(), &found) == 0 && found == file;
 }
 
 QByteArray NoReplaceRename::nextTemporaryName()

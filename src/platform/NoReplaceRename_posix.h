@@ -14,12 +14,22 @@ public:
 
     FileError rename(int folder, const DiskName &oldName, const QString &newName);
 
+    // The hidden temporary name under which the last rename had to leave its file, because
+    // putting it back failed; empty when the file is under its old or its new name.
+    QByteArray parkedName() const { return m_parkedName; }
+
 private:
+    int moveWithoutReplacing(int folder, const QByteArray &from, const QByteArray &to);
+    int moveWithoutFlag(int folder, const QByteArray &from, const QByteArray &to);
+    int dropOldName(int folder, const QByteArray &from, const QByteArray &to, const FileIdentity &file);
+    int renameIfAbsent(int folder, const QByteArray &from, const QByteArray &to);
     FileError renameCaseOnly(int folder, const QByteArray &from, const QByteArray &to);
-    FileError renameWithoutFlag(int folder, const QByteArray &from, const QByteArray &to);
-    bool sameFile(int folder, const QByteArray &a, const QByteArray &b);
+    void putBack(int folder, const QByteArray &temporary, const QByteArray &from);
+    bool ignoresCase(int folder, const QByteArray &from, const QByteArray &to);
+    bool isFile(int folder, const QByteArray &name, const FileIdentity &file);
     QByteArray nextTemporaryName();
 
     SystemCalls &m_calls;
     unsigned m_temporaryCount = 0;
+    QByteArray m_parkedName;
 };

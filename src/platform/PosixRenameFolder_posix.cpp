@@ -1,29 +1,14 @@
 #include "PosixRenameFolder_posix.h"
 
 #include "ErrnoCondition_posix.h"
+#include "MountTable_linux.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <linux/magic.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
-
-namespace {
-
-// File systems that keep one read-only flag for everybody instead of permission bits.
-bool isSingleFlagFileSystem(long type)
-{
-    constexpr long exfat = 0x2011BAB0;
-    constexpr long ntfs3 = 0x7366746e;
-    constexpr long ntfsFuse = 0x5346544e;
-    return type == MSDOS_SUPER_MAGIC || type == exfat || type == ntfs3 || type == ntfsFuse;
-}
-
-} // namespace
 
 PosixRenameFolder::PosixRenameFolder(int descriptor, SystemCalls &calls)
     : m_descriptor(descriptor)
+    , m_calls(calls)
     , m_rename(calls)
 {
 }
@@ -33,25 +18,29 @@ PosixRenameFolder::~PosixRenameFolder()
     ::close(m_descriptor);
 }
 
-// Only a file its owner cannot write needs a change: the owner's write bit is added (all
-// three on file systems with a single read-only flag, which the mount's mask then trims).
+// Only a file its owner cannot write needs a change. The look and the change go through one
+// handle that names the entry itself, so an entry swapped for a link in between cannot lead
+// the change to a file outside the folder; a link is left as it is.
 FileError PosixRenameFolder::setArchiveOnly(const DiskName &name)
 {
-    const QByteArray &leaf = name.bytes;
+    int handle = -1;
     struct stat status {};
-    if (::fstatat(m_descriptor, leaf.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return conditionOfErrno(errno);
-    if (S_ISLNK(status.st_mode) || (status.st_mode & S_IWUSR))
-        return {};
-    const mode_t writeBits = keepsSingleReadOnlyFlag() ? (S_IWUSR | S_IWGRP | S_IWOTH) : S_IWUSR;
-    if (::fchmodat(m_descriptor, leaf.constData(), (status.st_mode & 07777) | writeBits, 0) != 0)
-        return conditionOfErrno(errno);
-    return {};
+    if (const int error = m_calls.openEntry(m_descriptor, name.bytes.constData(), &handle, &status))
+        return conditionOfErrno(error);
+    const bool unchanged = S_ISLNK(status.st_mode) || (status.st_mode & S_IWUSR);
+    const int error = unchanged ? 0 : m_calls.changeMode(handle, (status.st_mode & 07777) | writeBits());
+    ::close(handle);
+    return error == 0 ? FileError() : conditionOfErrno(error);
 }
 
 FileError PosixRenameFolder::rename(const DiskName &oldName, const QString &newName)
 {
     return m_rename.rename(m_descriptor, oldName, newName);
+}
+
+QString PosixRenameFolder::parkedName() const
+{
+    return DiskName::textOf(m_rename.parkedName());
 }
 
 bool PosixRenameFolder::isRemoved() const
@@ -60,11 +49,11 @@ bool PosixRenameFolder::isRemoved() const
     return ::fstat(m_descriptor, &status) != 0 || status.st_nlink == 0;
 }
 
-bool PosixRenameFolder::keepsSingleReadOnlyFlag()
+// The owner's write bit; all three on file systems with a single read-only flag, which the
+// mount's own mask then trims.
+mode_t PosixRenameFolder::writeBits()
 {
-    if (!m_singleReadOnlyFlag) {
-        struct statfs info {};
-        m_singleReadOnlyFlag = ::fstatfs(m_descriptor, &info) == 0 && isSingleFlagFileSystem(info.f_type);
-    }
-    return *m_singleReadOnlyFlag;
+    if (!m_singleReadOnlyFlag)
+        m_singleReadOnlyFlag = keepsSingleReadOnlyFlag(mountTypeOf(m_descriptor));
+    return *m_singleReadOnlyFlag ? (S_IWUSR | S_IWGRP | S_IWOTH) : S_IWUSR;
 }

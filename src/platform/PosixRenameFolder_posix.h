@@ -16,12 +16,14 @@ public:
 
     FileError setArchiveOnly(const DiskName &name) override;
     FileError rename(const DiskName &oldName, const QString &newName) override;
+    QString parkedName() const override;
     bool isRemoved() const override;
 
 private:
-    bool keepsSingleReadOnlyFlag();
+    mode_t writeBits();
 
     int m_descriptor;
+    SystemCalls &m_calls;
     NoReplaceRename m_rename;
     std::optional<bool> m_singleReadOnlyFlag;
 };

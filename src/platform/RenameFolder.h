@@ -21,6 +21,10 @@ public:
     // system ignores case.
     virtual FileError rename(const DiskName &oldName, const QString &newName) = 0;
 
+    // The hidden temporary name under which the last rename had to leave its file (a change of
+    // letter case goes through one, and putting the file back can fail); empty otherwise.
+    virtual QString parkedName() const = 0;
+
     // True once the folder itself has been removed from the file system.
     virtual bool isRemoved() const = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // Device and inode of a directory entry, as lstat gives them.
@@ -10,16 +11,39 @@ struct FileIdentity {
     bool operator==(const FileIdentity &) const = default;
 };
 
-// The few system calls of the rename routine, relative to an open folder. Each answers 0 or
-// the error number, and retries calls interrupted by a signal. Tests answer in place of the
-// kernel, for instance as a file system that ignores letter case.
+// The few system calls of the rename routine and the attribute step, relative to an open folder.
+// Each answers 0 or the error number, and retries calls interrupted by a signal. Tests answer in
+// place of the kernel, for instance as a file system that ignores letter case.
 class SystemCalls {
 public:
     virtual ~SystemCalls() = default;
 
     virtual int renameNoReplace(int folder, const char *from, const char *to) = 0;
     virtual int renamePlain(int folder, const char *from, const char *to) = 0;
+    // A second name for the entry itself (a link is not followed); fails when `to` exists.
+    virtual int link(int folder, const char *from, const char *to) = 0;
+    virtual int unlink(int folder, const char *name) = 0;
     virtual int identify(int folder, const char *name, FileIdentity *identity) = 0;
+    // Whether an entry of the folder is spelled exactly like `name`, byte for byte.
+    virtual int hasEntrySpelled(int folder, const char *name, bool *found) = 0;
+    // A handle that names the entry itself, a link not followed, and the entry's status read
+    // through it. The caller closes the handle.
+    virtual int openEntry(int folder, const char *name, int *handle, struct stat *status) = 0;
+    // Changes the mode of the file that a handle of openEntry names.
+    virtual int changeMode(int handle, mode_t mode) = 0;
 
     static SystemCalls &real();
+};
+
+// The kernel's calls. Tests derive from it to step in between two calls of a routine.
+class KernelCalls : public SystemCalls {
+public:
+    int renameNoReplace(int folder, const char *from, const char *to) override;
+    int renamePlain(int folder, const char *from, const char *to) override;
+    int link(int folder, const char *from, const char *to) override;
+    int unlink(int folder, const char *name) override;
+    int identify(int folder, const char *name, FileIdentity *identity) override;
+    int hasEntrySpelled(int folder, const char *name, bool *found) override;
+    int openEntry(int folder, const char *name, int *handle, struct stat *status) override;
+    int changeMode(int handle, mode_t mode) override;
 };

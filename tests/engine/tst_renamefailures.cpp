@@ -4,6 +4,7 @@
 #include "ScriptedWindow.h"
 #include "TemporaryFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -43,8 +44,8 @@ private slots:
     void refusedNames_data();
     void refusedNames();
     void removedFileStopsTheRun();
-    void noFolderRenamesNothing_data();
-    void noFolderRenamesNothing();
+    void missingFolder_data();
+    void missingFolder();
 
 private:
     LocalFileSystem m_fileSystem;
@@ -92,14 +93,16 @@ void TestRenameFailures::injectedFailureStopsAtThatFile()
 {
     TemporaryFolder folder;
     folder.createAll({"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"});
-    const FailingFileSystem failing(m_fileSystem, 3, FileCondition::AlreadyOpen);
+    FailingFileSystem failing(m_fileSystem, 3, FileCondition::AlreadyOpen);
+    failing.parkedName = QStringLiteral(".atnevezes-7-1");
     ScriptedWindow window(failing, folder.path());
     RenameCommand command(window, failing);
 
     const std::optional<RenameFailure> failure = command.Command1_Click();
 
     QVERIFY(failure);
-    QCOMPARE(failure->message(), refusal("c.txt", "002.txt", "A fájl már megnyitott."));
+    QCOMPARE(failure->message(),
+             refusal("c.txt", "002.txt", "A fájl már megnyitott.\nA fájl ideiglenes neve: „.atnevezes-7-1”."));
     QCOMPARE(folder.entries(), (QStringList{"000.txt", "001.txt", "c.txt", "d.txt", "e.txt"}));
     QCOMPARE(failing.renameCount(), 3);
     verifyRestored(window, 1);
@@ -197,36 +200,43 @@ void TestRenameFailures::removedFileStopsTheRun()
     QCOMPARE(folder.entries(), (QStringList{"000.txt", "c.txt"}));
 }
 
-void TestRenameFailures::noFolderRenamesNothing_data()
+// No folder chosen yet is its own message; a folder removed before or during the run stops it at
+// the file in hand, after the files already renamed.
+void TestRenameFailures::missingFolder_data()
 {
     QTest::addColumn<QString>("pathDisplay");
-    QTest::addColumn<bool>("removeFolder");
+    QTest::addColumn<int>("removedAtRename"); // -1: before the run
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("after");
 
-    QTest::newRow("start text") << "*elérési út*" << false;
-    QTest::newRow("relative path") << "." << false;
-    QTest::newRow("folder removed") << "" << true;
+    const QString noFolder = QStringLiteral("Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal.");
+    const QStringList untouched = {"a.txt", "b.txt"};
+    QTest::newRow("start text") << "*elérési út*" << 0 << noFolder << untouched;
+    QTest::newRow("relative path") << "." << 0 << noFolder << untouched;
+    QTest::newRow("removed before") << "" << -1 << refusal("a.txt", "000.txt", "Az útvonal nem létezik.") << QStringList();
+    QTest::newRow("removed during") << "" << 2 << refusal("b.txt", "001.txt", "Az útvonal nem létezik.") << QStringList();
 }
 
-void TestRenameFailures::noFolderRenamesNothing()
+void TestRenameFailures::missingFolder()
 {
     QFETCH(QString, pathDisplay);
-    QFETCH(bool, removeFolder);
-    auto folder = std::make_unique<TemporaryFolder>();
-    folder->createAll({"a.txt", "b.txt"});
-    ScriptedWindow window(m_fileSystem, folder->path());
+    QFETCH(int, removedAtRename);
+    TemporaryFolder folder;
+    folder.createAll({"a.txt", "b.txt"});
+    FailingFileSystem failing(m_fileSystem, removedAtRename, FileCondition::Other);
+    failing.beforeFailingRename = [&] { QDir(folder.path()).removeRecursively(); };
+    ScriptedWindow window(failing, folder.path());
     if (!pathDisplay.isEmpty())
         window.pathDisplay = pathDisplay;
-    const QStringList before = folder->entries();
-    if (removeFolder)
-        folder.reset();
-    RenameCommand command(window, m_fileSystem);
+    if (removedAtRename < 0)
+        failing.beforeFailingRename();
+    RenameCommand command(window, failing);
 
     const std::optional<RenameFailure> failure = command.Command1_Click();
 
     QVERIFY(failure);
-    QCOMPARE(failure->message(), QStringLiteral("Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal."));
-    if (folder)
-        QCOMPARE(folder->entries(), before);
+    QTEST(failure->message(), "message");
+    QTEST(folder.entries(), "after");
     verifyRestored(window, 1);
 }
 

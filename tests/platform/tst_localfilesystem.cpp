@@ -97,7 +97,7 @@ void TestLocalFileSystem::renameOutcomes()
     QCOMPARE(folder.content("B.TXT"), QByteArray("b"));
 }
 
-// A folder removed while open is noticed; a missing one lists nothing and cannot be opened.
+// A folder removed while open is noticed; a missing one lists nothing and refuses every step.
 void TestLocalFileSystem::removedFolderIsNoticed()
 {
     auto folder = std::make_unique<TemporaryFolder>();
@@ -111,7 +111,8 @@ void TestLocalFileSystem::removedFolderIsNoticed()
     const FolderListing listing = m_fileSystem.listFiles(path, QStringLiteral("*.*"));
     QVERIFY(listing.names.isEmpty());
     QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(path));
+    QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), QStringLiteral("b")),
+             FileError(FileCondition::PathNotFound));
     QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
 }
 

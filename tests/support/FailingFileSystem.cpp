@@ -12,16 +12,23 @@ public:
 
     FileError rename(const DiskName &oldName, const QString &newName) override
     {
-        if (++m_owner.m_renames == m_owner.m_failingRename)
+        const bool failing = ++m_owner.m_renames == m_owner.m_failingRename;
+        m_failed = failing && !m_owner.beforeFailingRename;
+        if (m_failed)
             return m_owner.m_condition;
+        if (failing)
+            m_owner.beforeFailingRename();
         return m_real->rename(oldName, newName);
     }
+
+    QString parkedName() const override { return m_failed ? m_owner.parkedName : m_real->parkedName(); }
 
     bool isRemoved() const override { return m_real->isRemoved(); }
 
 private:
     std::unique_ptr<RenameFolder> m_real;
     const FailingFileSystem &m_owner;
+    bool m_failed = false;
 };
 
 FailingFileSystem::FailingFileSystem(const FileSystem &real, int failingRename, FileCondition condition)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One mount of the kernel's mount table.
+struct Mount {
+    int id = -1;
+    QString mountPoint;
+    // As the kernel names it: "ext4", "vfat", and for FUSE "fuse", "fuseblk" or "fuse.sshfs".
+    QByteArray type;
+    QString source;
+};
+
+// The mounts of a text in the form of /proc/self/mountinfo, in the order the kernel lists them.
+QList<Mount> parseMountTable(const QByteArray &text);
+
+// This process's mounts.
+QList<Mount> readMountTable();
+
+// The type of the mount that holds an open file or folder; empty when it cannot be told.
+QByteArray mountTypeOf(int descriptor);
+
+// vfat, exfat and NTFS keep one read-only flag for everybody instead of permission bits, also
+// when a FUSE program serves them and names itself in the mount's type.
+bool keepsSingleReadOnlyFlag(const QByteArray &type);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "RenameFolder.h"
+
+// A folder that could not be opened (removed, unreadable, on a disk that is gone): every step
+// in it is refused for the reason the opening failed.
+class UnopenedFolder final : public RenameFolder {
+public:
+    explicit UnopenedFolder(FileCondition reason)
+        : m_reason(reason)
+    {
+    }
+
+    FileError setArchiveOnly(const DiskName &) override { return m_reason; }
+    FileError rename(const DiskName &, const QString &) override { return m_reason; }
+    QString parkedName() const override { return {}; }
+    bool isRemoved() const override { return false; }
+
+private:
+    FileCondition m_reason;
+};

@@ -1,0 +1,79 @@
+#include "MountTable_linux.h"
+#include "SystemVolumes.h"
+#include "TemporaryFolder.h"
+
+#include <QFile>
+#include <QStorageInfo>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A desktop's mount table: the system's own mounts, a USB stick, a memory card read through
+// FUSE, an NTFS disk through ntfs-3g, and an sshfs mount whose server is gone, whose size
+// cannot be read. The disk mounted at /mnt/old is hidden by the later mount on the same folder.
+const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
+22 26 0:21 / /sys rw,relatime - sysfs sysfs rw
+26 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda1 rw
+27 26 0:24 / /run rw,nosuid - tmpfs tmpfs rw,mode=755
+28 27 0:50 / /run/user/1000/doc rw,nosuid - fuse.portal portal rw,user_id=1000
+29 26 0:25 / /tmp rw - tmpfs tmpfs rw
+30 27 8:17 / /run/media/anna/FOTO\040KARTYA rw,nosuid shared:5 master:3 - vfat /dev/sdb1 rw,fmask=0022
+31 26 8:33 / /mnt/old rw - ext4 /dev/sdc1 rw
+32 26 0:51 / /mnt/old rw - fuseblk.exfat /dev/sdd1 rw,user_id=0
+33 26 0:52 / /media/ntfs rw - fuseblk.ntfs-3g /dev/sde1 rw,user_id=0
+34 26 0:53 / /home/anna/szerver rw,nosuid,nodev - fuse.sshfs anna@szerver: rw,user_id=1000
+35 26 0:54 / /mnt/win rw - ntfs3 /dev/sdf1 rw
+36 26 0:55 / /mnt/stick rw - exfat /dev/sdg1 rw
+)";
+
+} // namespace
+
+class TestMountTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void browsableMountsAreListedWithoutReadingThem();
+    void singleReadOnlyFlagIsToldByMountType();
+    void openFolderIsFoundInTheTable();
+};
+
+void TestMountTable::browsableMountsAreListedWithoutReadingThem()
+{
+    const QList<Volume> volumes = SystemVolumes::browsableVolumes(parseMountTable(sampleTable), [](const QString &source) {
+        return source == u"/dev/sdb1" ? QStringLiteral("FOTO KARTYA") : QString();
+    });
+
+    QStringList listed;
+    for (const Volume &volume : volumes)
+        listed << volume.rootPath + u'|' + volume.label;
+    QCOMPARE(listed, (QStringList{"/|", "/tmp|", "/run/media/anna/FOTO KARTYA|FOTO KARTYA", "/mnt/old|",
+                                  "/media/ntfs|", "/home/anna/szerver|", "/mnt/win|", "/mnt/stick|"}));
+}
+
+void TestMountTable::singleReadOnlyFlagIsToldByMountType()
+{
+    QStringList singleFlag;
+    for (const Mount &mount : parseMountTable(sampleTable)) {
+        if (keepsSingleReadOnlyFlag(mount.type))
+            singleFlag << mount.mountPoint;
+    }
+    QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs", "/mnt/win", "/mnt/stick"}));
+}
+
+void TestMountTable::openFolderIsFoundInTheTable()
+{
+    TemporaryFolder folder;
+    const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
+
+    const QByteArray type = mountTypeOf(descriptor);
+
+    ::close(descriptor);
+    QVERIFY(!type.isEmpty());
+    QCOMPARE(type, QStorageInfo(folder.path()).fileSystemType());
+}
+
+QTEST_GUILESS_MAIN(TestMountTable)
+#include "tst_mounttable.moc"
