@@ -1,6 +1,7 @@
 // Building the About window's controls: kinds, captions, places, colours and fonts.
 #include "frmAbout.h"
 
+#include "MakeControl.h"
 #include "ProgramIcon.h"
 
 #include <QFrame>
@@ -9,14 +10,6 @@
 #include <QTimer>
 
 namespace {
-
-template<typename Control, typename... Arguments>
-Control *makeControl(const QString &name, QWidget *parent, Arguments &&...arguments)
-{
-    auto *control = new Control(std::forward<Arguments>(arguments)..., parent);
-    control->setObjectName(name);
-    return control;
-}
 
 void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
 {

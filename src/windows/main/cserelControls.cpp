@@ -3,6 +3,7 @@
 #include "cserel.h"
 
 #include "ControlColours.h"
+#include "MakeControl.h"
 #include "FileList.h"
 #include "ProgramContext.h"
 #include "SettingsFrame.h"
@@ -17,14 +18,6 @@
 #include <QRadioButton>
 
 namespace {
-
-template<typename Control, typename... Arguments>
-Control *makeControl(const char *name, QWidget *parent, Arguments &&...arguments)
-{
-    auto *control = new Control(std::forward<Arguments>(arguments)..., parent);
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 void setSingleBorder(QLabel *label)
 {
@@ -59,7 +52,7 @@ void cserel::createControls()
     ProgressBar1 = makeControl<QProgressBar>("ProgressBar1", this);
     Command3 = makeControl<QPushButton>("Command3", this, QStringLiteral("Kilépés"));
     for (int index = 0; index < int(Line.size()); ++index)
-        Line[index] = makeControl<QFrame>(QStringLiteral("Line%1").arg(index + 1).toLatin1().constData(), this);
+        Line[index] = makeControl<QFrame>(QStringLiteral("Line%1").arg(index + 1), this);
 
     setPathCaption(DiskName::fromText(QStringLiteral("*elérési út*")));
     Check1->setChecked(true);
