@@ -71,11 +71,6 @@ void HelpWindow::showTopic(int topic)
     activateWindow();
 }
 
-QUrl HelpWindow::currentPage() const
-{
-    return m_browser->source();
-}
-
 void HelpWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)

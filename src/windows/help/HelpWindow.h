@@ -20,8 +20,6 @@ public:
     // Brings the window to the front at the page of the topic, or at the start page.
     void showTopic(int topic);
 
-    QUrl currentPage() const;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

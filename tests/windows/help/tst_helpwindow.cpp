@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 
 class TestHelp : public QObject {
     Q_OBJECT
@@ -25,6 +26,7 @@ private slots:
 
 private:
     QWidget *window(const QString &name) const;
+    QString shownPage() const { return m_program->help.findChild<QTextBrowser *>()->source().fileName(); }
 
     std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<cserel> m_mainWindow;
@@ -83,7 +85,7 @@ void TestHelp::f1OpensTheTopicAroundTheFocus()
 
     QTest::keyClick(target, Qt::Key_F1);
 
-    QCOMPARE(m_program->help.currentPage().fileName(), page);
+    QCOMPARE(shownPage(), page);
     QVERIFY(m_program->help.isVisible());
 }
 
@@ -93,7 +95,7 @@ void TestHelp::secondF1ReusesTheWindow()
     QWidget *exit = control<QWidget>(*m_mainWindow, "Command3");
     exit->setFocus();
     QTest::keyClick(exit, Qt::Key_F1);
-    QCOMPARE(m_program->help.currentPage().fileName(), QStringLiteral("kilepes.html"));
+    QCOMPARE(shownPage(), QStringLiteral("kilepes.html"));
     const QWidgetList windows = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return qobject_cast<HelpWindow *>(w); }), 1);
     QTest::keyClick(&m_program->help, Qt::Key_Escape);
