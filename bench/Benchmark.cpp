@@ -1,12 +1,12 @@
 #include "Benchmark.h"
 
 #include "BestOf.h"
-#include "FileList.h"
+#include "engine/RenameCommand.h"
 #include "FloorCalls.h"
+#include "gui/main/FileList.h"
 #include "MainWindowProgram.h"
 #include "PeakMemory.h"
 #include "QuietWindow.h"
-#include "RenameCommand.h"
 #include "SampleFolder.h"
 
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LocalFileSystem.h"
+#include "platform/LocalFileSystem.h"
 #include "ResultTable.h"
 #include "RunConfiguration.h"
 

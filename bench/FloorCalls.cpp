@@ -1,7 +1,7 @@
 #include "FloorCalls.h"
 
-#include "FileNameOrder.h"
-#include "NameRules.h"
+#include "engine/NameRules.h"
+#include "platform/FileNameOrder.h"
 
 #include <QFile>
 

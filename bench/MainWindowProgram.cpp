@@ -1,14 +1,13 @@
 #include "MainWindowProgram.h"
 
-#include "FileList.h"
+#include "gui/main/FileList.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
 
 MainWindowProgram::MainWindowProgram()
-    : m_module1(m_fileSystem, m_messages)
-    , m_context{m_fileSystem, m_messages,        m_volumes,         m_currentFolders,
-                m_module1,    m_registry,        m_programStarter, m_randomNumbers, m_help}
+    : m_context{m_fileSystem, m_messages,       m_volumes,       m_currentFolders,
+                m_registry,   m_programStarter, m_randomNumbers, m_help}
     , m_window(m_context)
 {
     m_window.show();

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "CountingMessageBoxes.h"
-#include "CurrentFolders.h"
-#include "HelpWindow.h"
-#include "LocalFileSystem.h"
-#include "Module1.h"
-#include "ProgramContext.h"
-#include "SystemProgramStarter.h"
-#include "SystemRandomNumbers.h"
-#include "SystemRegistry.h"
-#include "SystemVolumes.h"
-#include "cserel.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/main/cserel.h"
+#include "gui/ProgramContext.h"
+#include "platform/CurrentFolders.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/SystemProgramStarter.h"
+#include "platform/SystemRandomNumbers.h"
+#include "platform/SystemRegistry.h"
+#include "platform/SystemVolumes.h"
 
 class FileList;
 
@@ -41,7 +40,6 @@ private:
     CountingMessageBoxes m_messages;
     const SystemVolumes m_volumes;
     CurrentFolders m_currentFolders;
-    Module1 m_module1;
     SystemRegistry m_registry;
     SystemProgramStarter m_programStarter;
     SystemRandomNumbers m_randomNumbers;

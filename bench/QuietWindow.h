@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileSystem.h"
-#include "RenameWindow.h"
+#include "engine/RenameWindow.h"
+#include "platform/FileSystem.h"
 #include "RunConfiguration.h"
 
 #include <QByteArrayList>

@@ -2,7 +2,7 @@
 // moment, in a folder given on the command line, and counts the files the routine overwrote.
 // bench/rename-race.sh runs it on real FUSE mounts.
 
-#include "LocalFileSystem.h"
+#include "platform/LocalFileSystem.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CaseMode.h"
-#include "RenameSettings.h"
+#include "engine/CaseMode.h"
+#include "engine/RenameSettings.h"
 
 #include <QString>
 

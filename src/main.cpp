@@ -1,14 +1,13 @@
-#include "CurrentFolders.h"
-#include "HelpWindow.h"
-#include "LocalFileSystem.h"
-#include "Module1.h"
-#include "ProgramContext.h"
-#include "QtMessageBoxes.h"
-#include "SystemProgramStarter.h"
-#include "SystemRandomNumbers.h"
-#include "SystemRegistry.h"
-#include "SystemVolumes.h"
-#include "cserel.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/main/cserel.h"
+#include "gui/ProgramContext.h"
+#include "gui/QtMessageBoxes.h"
+#include "platform/CurrentFolders.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/SystemProgramStarter.h"
+#include "platform/SystemRandomNumbers.h"
+#include "platform/SystemRegistry.h"
+#include "platform/SystemVolumes.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -30,12 +29,11 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     const SystemVolumes volumes;
     CurrentFolders currentFolders;
-    Module1 module1(fileSystem, messages);
     SystemRegistry registry;
     SystemProgramStarter programStarter;
     SystemRandomNumbers randomNumbers;
     HelpWindow help;
-    ProgramContext context{fileSystem, messages,       volumes,       currentFolders, module1,
+    ProgramContext context{fileSystem, messages,       volumes,       currentFolders,
                            registry,   programStarter, randomNumbers, help};
     (new cserel(context))->show();
     const int status = QApplication::exec();

@@ -1,4 +1,4 @@
-#include "FileConditionText.h"
+#include "engine/FileConditionText.h"
 
 QString fileConditionText(FileCondition condition)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileCondition.h"
+#include "platform/FileCondition.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "NameRules.h"
+#include "engine/NameRules.h"
 
 #include <QDir>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RenameSettings.h"
+#include "engine/RenameSettings.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "RenameCommand.h"
+#include "engine/RenameCommand.h"
 
-#include "FileSystem.h"
-#include "NameRules.h"
+#include "engine/NameRules.h"
+#include "platform/FileSystem.h"
 
 using namespace NameRules;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RenameFailure.h"
-#include "RenameSettings.h"
-#include "RenameWindow.h"
-#include "WorkingValues.h"
+#include "engine/RenameFailure.h"
+#include "engine/RenameSettings.h"
+#include "engine/RenameWindow.h"
+#include "engine/WorkingValues.h"
 
 #include <initializer_list>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "RenameFailure.h"
+#include "engine/RenameFailure.h"
 
-#include "FileConditionText.h"
+#include "engine/FileConditionText.h"
 
 QString RenameFailure::title()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CaseMode.h"
-#include "DiskName.h"
+#include "engine/CaseMode.h"
+#include "platform/DiskName.h"
 
 #include <QString>
 

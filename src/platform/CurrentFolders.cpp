@@ -1,4 +1,4 @@
-#include "CurrentFolders.h"
+#include "platform/CurrentFolders.h"
 
 #include <QDir>
 

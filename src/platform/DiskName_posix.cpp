@@ -1,4 +1,4 @@
-#include "DiskName.h"
+#include "platform/DiskName.h"
 
 #include <QStringDecoder>
 

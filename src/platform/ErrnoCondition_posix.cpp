@@ -1,4 +1,4 @@
-#include "ErrnoCondition_posix.h"
+#include "platform/ErrnoCondition_posix.h"
 
 #include <cerrno>
 

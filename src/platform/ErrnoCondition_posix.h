@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileCondition.h"
+#include "platform/FileCondition.h"
 
 // The condition of the program's error table that a system error number stands for.
 FileCondition conditionOfErrno(int error);

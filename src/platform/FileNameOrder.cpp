@@ -1,6 +1,6 @@
-#include "FileNameOrder.h"
+#include "platform/FileNameOrder.h"
 
-#include "DiskName.h"
+#include "platform/DiskName.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>

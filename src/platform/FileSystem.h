@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DiskName.h"
-#include "FolderListing.h"
-#include "RenameFolder.h"
+#include "platform/DiskName.h"
+#include "platform/FolderListing.h"
+#include "platform/RenameFolder.h"
 
 #include <QString>
 
@@ -10,6 +10,7 @@
 
 // The file system as the program sees it: folder listings for the file list and open folders
 // for the rename runs. Tests put their own in place of the real one.
+// A port implements this interface (Linux: LocalFileSystem_posix.cpp).
 class FileSystem {
 public:
     virtual ~FileSystem() = default;

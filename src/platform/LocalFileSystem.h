@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileSystem.h"
+#include "platform/FileSystem.h"
 
 // The file system of the machine the program runs on.
 class LocalFileSystem final : public FileSystem {

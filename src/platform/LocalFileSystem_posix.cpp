@@ -1,10 +1,10 @@
-#include "LocalFileSystem.h"
+#include "platform/LocalFileSystem.h"
 
-#include "ErrnoCondition_posix.h"
-#include "FileNameOrder.h"
-#include "FilePattern.h"
-#include "PosixRenameFolder_posix.h"
-#include "UnopenedFolder.h"
+#include "platform/ErrnoCondition_posix.h"
+#include "platform/FileNameOrder.h"
+#include "platform/FilePattern.h"
+#include "platform/LinuxRenameFolder_linux.h"
+#include "platform/UnopenedFolder.h"
 
 #include <QFile>
 
@@ -112,5 +112,5 @@ std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const DiskName &folder
     const int descriptor = ::open(folder.bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return std::make_unique<UnopenedFolder>(conditionOfErrno(errno));
-    return std::make_unique<PosixRenameFolder>(descriptor, SystemCalls::real());
+    return std::make_unique<LinuxRenameFolder>(descriptor, SystemCalls::real());
 }

@@ -1,4 +1,4 @@
-#include "MountTable_linux.h"
+#include "platform/MountTable_linux.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "NoReplaceRename_posix.h"
+#include "platform/NoReplaceRename_posix.h"
 
-#include "ErrnoCondition_posix.h"
+#include "platform/ErrnoCondition_posix.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DiskName.h"
-#include "FileCondition.h"
-#include "SystemCalls_posix.h"
+#include "platform/DiskName.h"
+#include "platform/FileCondition.h"
+#include "platform/SystemCalls_posix.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <cstring>
 

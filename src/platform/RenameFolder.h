@@ -1,13 +1,14 @@
 #pragma once
 
-#include "DiskName.h"
-#include "FileCondition.h"
+#include "platform/DiskName.h"
+#include "platform/FileCondition.h"
 
 #include <QString>
 
 // An open folder in which a rename run works. Files are found by the leaf names the folder holds
 // and get new names given as text; a name with a path separator is refused, so nothing ever
 // leaves the folder, and so is a name that would hide a visible file.
+// A port implements this interface (Linux: LinuxRenameFolder_linux.cpp).
 class RenameFolder {
 public:
     virtual ~RenameFolder() = default;

@@ -1,4 +1,4 @@
-#include "SystemProgramStarter.h"
+#include "platform/SystemProgramStarter.h"
 
 #include <QProcess>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramStarter.h"
+#include "platform/ProgramStarter.h"
 
 // Starts programs as processes of their own that outlive this one.
 class SystemProgramStarter final : public ProgramStarter {

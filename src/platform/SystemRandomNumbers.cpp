@@ -1,4 +1,4 @@
-#include "SystemRandomNumbers.h"
+#include "platform/SystemRandomNumbers.h"
 
 double SystemRandomNumbers::next()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomNumbers.h"
+#include "platform/RandomNumbers.h"
 
 #include <random>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 // The system's registry. On Windows it is the real one; elsewhere it holds the one value the
 // program asks for: the path of a system information program installed on the PATH.

@@ -1,4 +1,4 @@
-#include "SystemRegistry.h"
+#include "platform/SystemRegistry.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "SystemVolumes.h"
+#include "platform/SystemVolumes.h"
 
-#include "MountTable_linux.h"
+#include "platform/MountTable_linux.h"
 
 #include <QDir>
 #include <QHash>

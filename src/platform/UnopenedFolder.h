@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RenameFolder.h"
+#include "platform/RenameFolder.h"
 
 // A folder that could not be opened (removed, unreadable, on a disk that is gone): every step
 // in it is refused for the reason the opening failed.

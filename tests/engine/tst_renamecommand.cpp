@@ -1,7 +1,7 @@
-#include "LocalFileSystem.h"
-#include "RenameCommand.h"
-#include "ScriptedWindow.h"
-#include "TemporaryFolder.h"
+#include "engine/RenameCommand.h"
+#include "platform/LocalFileSystem.h"
+#include "support/ScriptedWindow.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "FailingFileSystem.h"
-#include "LocalFileSystem.h"
-#include "RenameCommand.h"
-#include "ScriptedWindow.h"
-#include "TemporaryFolder.h"
+#include "engine/RenameCommand.h"
+#include "platform/LocalFileSystem.h"
+#include "support/FailingFileSystem.h"
+#include "support/ScriptedWindow.h"
+#include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "FilePattern.h"
+#include "platform/FilePattern.h"
 
 #include <QTest>
 

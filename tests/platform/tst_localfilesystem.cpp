@@ -1,6 +1,6 @@
-#include "LocalFileSystem.h"
-#include "ShownNames.h"
-#include "TemporaryFolder.h"
+#include "platform/LocalFileSystem.h"
+#include "support/ShownNames.h"
+#include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>

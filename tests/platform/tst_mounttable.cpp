@@ -1,6 +1,6 @@
-#include "MountTable_linux.h"
-#include "SystemVolumes.h"
-#include "TemporaryFolder.h"
+#include "platform/MountTable_linux.h"
+#include "platform/SystemVolumes.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <QStorageInfo>

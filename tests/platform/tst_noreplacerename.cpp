@@ -1,5 +1,5 @@
-#include "PosixRenameFolder_posix.h"
-#include "TemporaryFolder.h"
+#include "platform/LinuxRenameFolder_linux.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <QMap>
@@ -270,7 +270,7 @@ void TestNoReplaceRename::attributeStepNeverFollowsSwappedLink()
     QVERIFY(::chmod(QFile::encodeName(folder.filePath("a.txt")).constData(), 0400) == 0);
     SwappingCalls calls;
     calls.linkTarget = privateFile;
-    PosixRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
+    LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
 
     QCOMPARE(opened.setArchiveOnly(held("a.txt")), FileError());
 

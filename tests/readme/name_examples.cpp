@@ -1,10 +1,10 @@
 // Prints the README's table of name examples, each row made by a real run of the main window
 // over a real folder.
-#include "FileList.h"
-#include "TemporaryFolder.h"
-#include "TestProgram.h"
-#include "WindowControls.h"
-#include "cserel.h"
+#include "gui/main/cserel.h"
+#include "gui/main/FileList.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestProgram.h"
+#include "support/WindowControls.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "FailingFileSystem.h"
+#include "support/FailingFileSystem.h"
 
 class FailingFolder final : public RenameFolder {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Volumes.h"
+#include "platform/Volumes.h"
 
 // Volumes a test lists; at first the root alone.
 class FakeVolumes final : public Volumes {

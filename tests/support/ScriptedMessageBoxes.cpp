@@ -1,4 +1,4 @@
-#include "ScriptedMessageBoxes.h"
+#include "support/ScriptedMessageBoxes.h"
 
 QMessageBox::StandardButton ScriptedMessageBoxes::ask(const MessageRequest &request)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "gui/MessageBoxes.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemRandomNumbers.h"
+#include "platform/SystemRandomNumbers.h"
 
 #include <QList>
 

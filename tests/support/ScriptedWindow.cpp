@@ -1,4 +1,4 @@
-#include "ScriptedWindow.h"
+#include "support/ScriptedWindow.h"
 
 ScriptedWindow::ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern)
     : pathDisplay(folder)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileSystem.h"
-#include "RenameWindow.h"
-#include "ShownNames.h"
+#include "engine/RenameWindow.h"
+#include "platform/FileSystem.h"
+#include "support/ShownNames.h"
 
 #include <QSet>
 #include <QStringList>

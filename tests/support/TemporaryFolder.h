@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DiskName.h"
+#include "platform/DiskName.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,8 +1,7 @@
-#include "TestProgram.h"
+#include "support/TestProgram.h"
 
 TestProgram::TestProgram(const FileSystem *fileSystem)
-    : module1(fileSystem ? *fileSystem : localFileSystem, messages)
-    , context{fileSystem ? *fileSystem : localFileSystem, messages, volumes, currentFolders, module1, registry,
+    : context{fileSystem ? *fileSystem : localFileSystem, messages, volumes, currentFolders, registry,
               programStarter, randomNumbers, help}
 {
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "CurrentFolders.h"
-#include "FakeVolumes.h"
-#include "HelpWindow.h"
-#include "LocalFileSystem.h"
-#include "MemoryRegistry.h"
-#include "Module1.h"
-#include "ProgramContext.h"
-#include "RecordedProgramStarts.h"
-#include "ScriptedMessageBoxes.h"
-#include "ScriptedRandomNumbers.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/ProgramContext.h"
+#include "platform/CurrentFolders.h"
+#include "platform/LocalFileSystem.h"
+#include "support/FakeVolumes.h"
+#include "support/MemoryRegistry.h"
+#include "support/RecordedProgramStarts.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/ScriptedRandomNumbers.h"
 
 // Everything the windows share, with scripted message boxes, volumes, registry, program
 // starts and random numbers, a help window of its own; the file system is the real one unless a test brings its own.
@@ -21,7 +20,6 @@ public:
     ScriptedMessageBoxes messages;
     FakeVolumes volumes;
     CurrentFolders currentFolders;
-    Module1 module1;
     MemoryRegistry registry;
     RecordedProgramStarts programStarter;
     ScriptedRandomNumbers randomNumbers;

@@ -1,4 +1,4 @@
-#include "UnreadyDrives.h"
+#include "support/UnreadyDrives.h"
 
 FileError UnreadyDrives::readFolder(const QString &folder) const
 {

@@ -1,7 +1,7 @@
-#include "WindowControls.h"
+#include "support/WindowControls.h"
 
-#include "FileList.h"
-#include "cserel.h"
+#include "gui/main/cserel.h"
+#include "gui/main/FileList.h"
 
 #include <QApplication>
 

@@ -1,0 +1,110 @@
+// Building the About window's controls: kinds, captions, places, colours and fonts.
+#include "gui/about/frmAbout.h"
+
+#include "gui/MakeControl.h"
+#include "gui/ProgramIcon.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+} // namespace
+
+void frmAbout::createControls()
+{
+    picIcon = makeControl<QLabel>(QStringLiteral("picIcon"), this);
+    Label1 = makeControl<QLabel>(QStringLiteral("Label1"), this);
+    lblTitle = makeControl<QLabel>(QStringLiteral("lblTitle"), this, QStringLiteral("Vordrin"));
+    lblVersion = makeControl<QLabel>(QStringLiteral("lblVersion"), this, QStringLiteral("1.1.0  Változat"));
+    lblDescription = makeControl<QLabel>(QStringLiteral("lblDescription"), this,
+                                         QStringLiteral("Fájlok csoportos átnevezése"));
+    lblDisclaimer = makeControl<QLabel>(
+        QStringLiteral("lblDisclaimer"), this,
+        QStringLiteral("A program más fájlt soha nem ír felül, és hiba esetén megáll. Értékes fényképek "
+                       "átnevezése előtt mégis érdemes biztonsági másolatot készíteni; a szerző az "
+                       "adatvesztésért nem vállal felelősséget."));
+    cmdOK = makeControl<QPushButton>(QStringLiteral("cmdOK"), this, QStringLiteral("OK"));
+    cmdSysInfo = makeControl<QPushButton>(QStringLiteral("cmdSysInfo"), this, QStringLiteral("&Rendszer info"));
+    for (int index = 0; index < int(Line1.size()); ++index)
+        Line1[index] = makeControl<QFrame>(QStringLiteral("Line1(%1)").arg(index), this);
+    for (int index = 0; index < int(FrameLine.size()); ++index)
+        FrameLine[index] = makeControl<QFrame>(QStringLiteral("Line%1").arg(index + 2), this);
+    Timer1 = makeControl<QTimer>(QStringLiteral("Timer1"), this);
+
+    setWindowIcon(programIcon());
+    picIcon->setPixmap(programIconPixmap(32));
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setProperty("helpTopic", 6);
+    Label1->setAlignment(Qt::AlignCenter);
+    lblDisclaimer->setAlignment(Qt::AlignCenter);
+    lblDisclaimer->setWordWrap(true);
+    cmdOK->setDefault(true);
+    cmdOK->setProperty("helpTopic", 7);
+    setTabOrder(cmdOK, cmdSysInfo);
+    Timer1->start(150);
+}
+
+// 5805 × 3735 twips, at 15 twips to the pixel.
+void frmAbout::placeControls()
+{
+    setFixedSize(387, 249);
+    picIcon->setGeometry(16, 16, 36, 36);
+    Label1->setGeometry(274, 16, 105, 25);
+    lblTitle->setGeometry(70, 24, 178, 24);
+    lblVersion->setGeometry(70, 65, 98, 15);
+    lblDescription->setGeometry(16, 128, 165, 14);
+    lblDisclaimer->setGeometry(16, 168, 258, 71);
+    cmdOK->setGeometry(283, 175, 84, 23);
+    cmdSysInfo->setGeometry(284, 205, 83, 23);
+    Line1[1]->setGeometry(6, 163, 371, 1);
+    Line1[0]->setGeometry(7, 164, 370, 2);
+    FrameLine[0]->setGeometry(0, 1, 386, 1);
+    FrameLine[1]->setGeometry(0, 1, 1, 247);
+    FrameLine[2]->setGeometry(386, 1, 1, 247);
+    FrameLine[3]->setGeometry(0, 248, 387, 1);
+}
+
+// The etched separator is a grey line over a white one; the frame is dark at the top and the
+// left, and in the window's background colour at the right and the bottom.
+void frmAbout::colourControls()
+{
+    const QColor windowText = palette().color(QPalette::WindowText);
+    const QColor background = palette().color(QPalette::Base);
+    const std::array<std::pair<QFrame *, QColor>, 6> lines = {{
+        {Line1[1], QColor(128, 128, 128)},
+        {Line1[0], QColor(255, 255, 255)},
+        {FrameLine[0], windowText},
+        {FrameLine[1], windowText},
+        {FrameLine[2], background},
+        {FrameLine[3], background},
+    }};
+    for (const auto &[line, colour] : lines) {
+        setColour(line, QPalette::Window, colour);
+        line->setAutoFillBackground(true);
+    }
+    setColour(lblTitle, QPalette::WindowText, QColor(0, 128, 0));
+    setColour(lblDescription, QPalette::WindowText, Qt::black);
+    setColour(lblDisclaimer, QPalette::WindowText, Qt::black);
+}
+
+void frmAbout::setFonts()
+{
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QFont marquee(QStringLiteral("Times New Roman"), 12, QFont::Bold);
+    Label1->setFont(marquee);
+    QFont title(QStringLiteral("MS Sans Serif"));
+    title.setPointSizeF(13.5);
+    title.setBold(true);
+    lblTitle->setFont(title);
+    lblDescription->setFont(QFont(QStringLiteral("Times New Roman"), 9, QFont::Bold));
+}

@@ -1,0 +1,76 @@
+#include "gui/folder/FolderList.h"
+
+#include "platform/FileSystem.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int pathRole = Qt::UserRole;
+
+} // namespace
+
+FolderList::FolderList(const FileSystem &fileSystem, QWidget *parent)
+    : QListWidget(parent)
+    , m_fileSystem(fileSystem)
+{
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { setPath(item->data(pathRole).value<DiskName>()); });
+}
+
+// A folder that no longer exists gives way to its nearest existing parent; the subfolders
+// read on the way are the ones the list shows.
+void FolderList::setPath(const DiskName &path)
+{
+    DiskName folder = path;
+    FolderListing subfolders = m_fileSystem.listFolders(folder);
+    while (subfolders.error == FileError(FileCondition::PathNotFound) && !folder.isRoot()) {
+        folder = folder.parent();
+        subfolders = m_fileSystem.listFolders(folder);
+    }
+    if (folder == m_path)
+        return;
+    m_path = folder;
+    fillEntries(subfolders.names);
+    emit pathChanged();
+}
+
+DiskName FolderList::list(int index) const
+{
+    const QListWidgetItem *entry = item(index);
+    return entry ? entry->data(pathRole).value<DiskName>() : m_path;
+}
+
+// Every key with a character is reported first; all but Enter then get the list's own handling.
+void FolderList::keyPressEvent(QKeyEvent *event)
+{
+    const int keyAscii = event->text().isEmpty() ? 0 : event->text().at(0).unicode();
+    if (keyAscii != 0)
+        emit keyPress(keyAscii);
+    if (keyAscii != '\r')
+        QListWidget::keyPressEvent(event);
+}
+
+void FolderList::fillEntries(const QByteArrayList &subfolders)
+{
+    clear();
+    const QList<DiskName> components = m_path.components();
+    DiskName along = DiskName::root();
+    addEntry(along.text, along, 0, true);
+    for (int depth = 0; depth < components.size(); ++depth) {
+        along = along.child(components.at(depth));
+        addEntry(components.at(depth).text, along, depth + 1, true);
+    }
+    setCurrentRow(count() - 1);
+    for (const QByteArray &bytes : subfolders) {
+        const DiskName name = DiskName::fromBytes(bytes);
+        addEntry(name.text, m_path.child(name), int(components.size()) + 1, false);
+    }
+}
+
+void FolderList::addEntry(const QString &text, const DiskName &path, int depth, bool open)
+{
+    auto *entry = new QListWidgetItem(QString(depth * 2, u' ') + text, this);
+    entry->setData(pathRole, QVariant::fromValue(path));
+    entry->setIcon(style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+}

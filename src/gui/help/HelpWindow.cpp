@@ -1,0 +1,99 @@
+#include "gui/help/HelpWindow.h"
+
+#include "gui/ProgramIcon.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMap>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QUrl StartPage(QStringLiteral("qrc:/help/index.html"));
+
+QToolButton *makeButton(const QString &text, const QString &toolTip, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(text);
+    button->setToolTip(toolTip);
+    button->setEnabled(false);
+    return button;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow()
+    : QWidget(nullptr, Qt::Window)
+    , m_browser(new QTextBrowser(this))
+    , m_back(makeButton(QStringLiteral("◀"), QStringLiteral("Vissza"), this))
+    , m_forward(makeButton(QStringLiteral("▶"), QStringLiteral("Előre"), this))
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowIcon(programIcon());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(560, 520);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_forward);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+
+    connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle(QStringLiteral("Súgó – ") + m_browser->documentTitle()); });
+}
+
+QUrl HelpWindow::pageOfTopic(int topic)
+{
+    static const QMap<int, QString> pages = {
+        {2, QStringLiteral("konyvtar.html")}, {4, QStringLiteral("foablak.html")},
+        {5, QStringLiteral("nevjegy.html")},  {6, QStringLiteral("kilepes.html")},
+        {7, QStringLiteral("nevjegy-ok.html")},
+    };
+    const QString page = pages.value(topic);
+    return page.isEmpty() ? QUrl() : StartPage.resolved(QUrl(page));
+}
+
+void HelpWindow::showTopic(int topic)
+{
+    const QUrl page = pageOfTopic(topic);
+    m_browser->setSource(page.isEmpty() ? StartPage : page);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+int helpTopicAround(const QWidget *control)
+{
+    for (; control; control = control->parentWidget()) {
+        const QVariant topic = control->property("helpTopic");
+        if (topic.isValid())
+            return topic.toInt();
+    }
+    return 0;
+}
+
+bool showHelpForKey(const QKeyEvent &event, const QWidget &window, HelpWindow &help)
+{
+    if (event.key() != Qt::Key_F1)
+        return false;
+    const QWidget *focused = window.focusWidget();
+    help.showTopic(helpTopicAround(focused ? focused : &window));
+    return true;
+}

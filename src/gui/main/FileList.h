@@ -1,0 +1,45 @@
+#pragma once
+
+#include "gui/main/FileListModel.h"
+#include "platform/DiskName.h"
+
+#include <QListView>
+
+#include <vector>
+
+class FileSystem;
+
+// The file list: the files of one folder that match the pattern, in alphabetical order. Each
+// entry holds the name as the folder holds it and shows the text decoded from it. A plain click
+// turns an entry's selected flag over. Every re-read of the folder drops the selection and leaves no
+// current entry.
+class FileList final : public QListView {
+    Q_OBJECT
+
+public:
+    FileList(const FileSystem &fileSystem, QWidget *parent = nullptr);
+
+    const DiskName &folder() const { return m_folder; }
+    void setFolder(const DiskName &folder);
+    QString pattern() const { return m_pattern; }
+    void setPattern(const QString &pattern);
+    void refresh();
+
+    int count() const { return int(m_model.names().size()); }
+    QString name(int index) const { return DiskName::textOf(m_model.names().at(index)); }
+    DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
+    bool isSelected(int index) const { return m_selected[size_t(index)]; }
+    int listIndex() const { return currentIndex().row(); }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void updateSelectedFlags(const QItemSelection &selected, const QItemSelection &deselected);
+
+    const FileSystem &m_fileSystem;
+    FileListModel m_model;
+    DiskName m_folder;
+    QString m_pattern = QStringLiteral("*.*");
+    std::vector<bool> m_selected;
+};

@@ -1,0 +1,22 @@
+#include "gui/main/FileListModel.h"
+
+#include "platform/DiskName.h"
+
+void FileListModel::setNames(QByteArrayList names)
+{
+    beginResetModel();
+    m_names = std::move(names);
+    endResetModel();
+}
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_names.size());
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return DiskName::textOf(m_names.at(index.row()));
+}

@@ -1,0 +1,277 @@
+#include "gui/main/cserel.h"
+
+#include "gui/about/frmAbout.h"
+#include "gui/folder/indit.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/main/FileCountText.h"
+#include "gui/main/FileList.h"
+#include "gui/main/FilterTable.h"
+#include "gui/main/SettingsFrame.h"
+#include "gui/MessageBoxes.h"
+#include "gui/ProgramContext.h"
+#include "gui/ProgramIcon.h"
+#include "gui/WindowPlacement.h"
+#include "platform/CurrentFolders.h"
+#include "platform/Volumes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+void setBackground(QLineEdit *box, const QColor &colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    box->setPalette(palette);
+}
+
+} // namespace
+
+cserel::cserel(ProgramContext &context, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_context(context)
+    , m_renameCommand(*this, context.fileSystem)
+{
+    setObjectName(QStringLiteral("cserel"));
+    // Closing the window unloads it, and the chooser with it: by its close box the program
+    // ends at once, by "Kilépés" after the About window.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+    setWindowTitle(QStringLiteral("Átnevezés - Sorszámozás"));
+    createControls();
+    placeControls();
+    colourControls();
+    setFonts();
+    setFocusOrder();
+    keepHelpTopics();
+    connectHandlers();
+    Form_Load();
+    File1->setFocus();
+}
+
+cserel::~cserel() = default;
+
+void cserel::connectHandlers()
+{
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &cserel::Combo1_Click);
+    connect(Check1, &QCheckBox::clicked, this, &cserel::Check1_Click);
+    connect(Frame2, &SettingsFrame::mouseDown, this, &cserel::Frame2_MouseDown);
+    connect(Command1, &QPushButton::clicked, this, &cserel::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &cserel::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &cserel::Command3_Click);
+}
+
+// Centres the window, makes the program's folder current, lists it and chooses the first
+// filter, which writes the count display.
+void cserel::Form_Load()
+{
+    centreOnScreen(*this);
+
+    const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QList<Volume> volumes = m_context.volumes.mountedVolumes();
+    const int drive = volumeIndexHolding(volumes, programFolder);
+    m_context.currentFolders.makeCurrent(drive >= 0 ? volumes.at(drive).rootPath : QDir::rootPath(), programFolder);
+    File1->setFolder(DiskName::fromText(programFolder));
+
+    {
+        const QSignalBlocker filling(Combo1);
+        for (int index = 0; index < FilterTable::count(); ++index)
+            Combo1->addItem(FilterTable::itemText(index));
+        Combo1->setCurrentIndex(-1);
+    }
+    Combo1->setCurrentIndex(0);
+}
+
+void cserel::Combo1_Click()
+{
+    const int index = Combo1->currentIndex();
+    if (index >= 0 && index < FilterTable::count())
+        File1->setPattern(FilterTable::pattern(index));
+    Label1->setText(FileCountText(File1->count()));
+}
+
+// Without numbering, the new-name box and "Változatlan" are withdrawn and "Kisbetű" chosen,
+// so a run never meets an unchanged case without a number.
+void cserel::Check1_Click()
+{
+    const bool numbering = Check1->isChecked();
+    Text1->setEnabled(numbering);
+    setBackground(Text1, numbering ? QColor(255, 255, 224) : QColor(192, 192, 192));
+    Option1[2]->setEnabled(numbering);
+    if (!numbering)
+        Option1[0]->setChecked(true);
+}
+
+void cserel::Frame2_MouseDown(Qt::MouseButton button)
+{
+    Check2->setVisible(button == Qt::RightButton);
+}
+
+void cserel::Command1_Click()
+{
+    if (const std::optional<RenameFailure> failure = m_renameCommand.Command1_Click())
+        m_context.messages.ask({failure->message(), RenameFailure::title(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+// The folder chooser takes the main window's place; it is created on its first opening only.
+void cserel::Command2_Click()
+{
+    hide();
+    if (!m_chooser)
+        m_chooser = std::make_unique<indit>(*this, m_context);
+    m_chooser->show();
+}
+
+// Unloads the chooser and this window and leaves the About window as the program's last one.
+// The About window is shown first, so that closing this one does not end the program.
+void cserel::Command3_Click()
+{
+    m_chooser.reset();
+    (new frmAbout(m_context))->show();
+    close();
+}
+
+void cserel::setFileListFolder(const DiskName &folder)
+{
+    File1->setFolder(folder);
+}
+
+void cserel::setCountCaption(const QString &caption)
+{
+    Label1->setText(caption);
+}
+
+void cserel::setPathCaption(const DiskName &folder)
+{
+    m_label5Folder = folder;
+    Label5->setText(folder.text);
+}
+
+void cserel::setNewName(const QString &text)
+{
+    Text1->setText(text);
+}
+
+// F1 opens the help. Enter presses the focused button, or "OK" wherever else the focus is, except in the filter
+// box: Enter after typing a pattern there must not rename the whole folder.
+void cserel::keyPressEvent(QKeyEvent *event)
+{
+    if (showHelpForKey(*event, *this, m_context.help))
+        return;
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QWidget *focused = focusWidget();
+    if (focused == Combo1 || Combo1->isAncestorOf(focused))
+        return;
+    auto *button = qobject_cast<QPushButton *>(focused);
+    (button ? button : Command1)->click();
+}
+
+int cserel::fileCount() const
+{
+    return File1->count();
+}
+
+bool cserel::isFileSelected(int index) const
+{
+    return File1->isSelected(index);
+}
+
+DiskName cserel::fileName(int index) const
+{
+    return File1->diskName(index);
+}
+
+void cserel::refreshFiles()
+{
+    File1->refresh();
+}
+
+void cserel::setProgressMin(int value)
+{
+    ProgressBar1->setMinimum(value);
+}
+
+void cserel::setProgressMax(int value)
+{
+    ProgressBar1->setMaximum(value);
+}
+
+// The bar repaints itself whenever its drawing changes, so it moves although a run keeps the
+// event loop waiting.
+void cserel::setProgressValue(int value)
+{
+    ProgressBar1->setValue(value);
+}
+
+int cserel::progressMin() const
+{
+    return ProgressBar1->minimum();
+}
+
+void cserel::setProgressVisible(bool visible)
+{
+    ProgressBar1->setVisible(visible);
+    if (visible)
+        ProgressBar1->repaint();
+}
+
+void cserel::setControlEnabled(LockableControl control, bool enabled)
+{
+    lockable(control)->setEnabled(enabled);
+}
+
+int cserel::checkValue(CheckBox box) const
+{
+    const QCheckBox *const boxes[] = {Check1, Check2, Check3, Check4};
+    return boxes[int(box)]->isChecked() ? 1 : 0;
+}
+
+bool cserel::isOptionSelected(int index) const
+{
+    return Option1.at(size_t(index))->isChecked();
+}
+
+bool cserel::isCheck2Visible() const
+{
+    return !Check2->isHidden();
+}
+
+QString cserel::text1() const
+{
+    return Text1->text();
+}
+
+DiskName cserel::label5Caption() const
+{
+    return m_label5Folder;
+}
+
+QWidget *cserel::lockable(LockableControl control) const
+{
+    switch (control) {
+    case LockableControl::Command2: return Command2;
+    case LockableControl::Command3: return Command3;
+    case LockableControl::Text1: return Text1;
+    case LockableControl::Check1: return Check1;
+    case LockableControl::Check2: return Check2;
+    case LockableControl::Check3: return Check3;
+    case LockableControl::Option1_0: return Option1[0];
+    case LockableControl::Option1_1: return Option1[1];
+    case LockableControl::Option1_2: break;
+    }
+    return Option1[2];
+}

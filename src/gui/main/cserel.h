@@ -1,0 +1,105 @@
+#pragma once
+
+#include "engine/RenameCommand.h"
+#include "engine/RenameWindow.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+struct ProgramContext;
+class FileList;
+class indit;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class SettingsFrame;
+
+// The main window "Átnevezés - Sorszámozás". It keeps all its state in its controls: the
+// folder in the path display, the filtered file list with its selection, the new-name box and
+// the settings. The rename runs read and set those controls through RenameWindow.
+class cserel final : public QWidget, public RenameWindow {
+    Q_OBJECT
+
+public:
+    explicit cserel(ProgramContext &context, QWidget *parent = nullptr);
+    ~cserel() override;
+
+    // What the folder chooser sets when it hands over a folder.
+    void setFileListFolder(const DiskName &folder);
+    void setCountCaption(const QString &caption);
+    void setPathCaption(const DiskName &folder);
+    void setNewName(const QString &text);
+
+    int fileCount() const override;
+    bool isFileSelected(int index) const override;
+    DiskName fileName(int index) const override;
+    void refreshFiles() override;
+    void setProgressMin(int value) override;
+    void setProgressMax(int value) override;
+    void setProgressValue(int value) override;
+    int progressMin() const override;
+    void setProgressVisible(bool visible) override;
+    void setControlEnabled(LockableControl control, bool enabled) override;
+    int checkValue(CheckBox box) const override;
+    bool isOptionSelected(int index) const override;
+    bool isCheck2Visible() const override;
+    QString text1() const override;
+    DiskName label5Caption() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private slots:
+    void Combo1_Click();
+    void Check1_Click();
+    void Frame2_MouseDown(Qt::MouseButton button);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void createControls();
+    void placeControls();
+    void colourControls();
+    void setFonts();
+    void setFocusOrder();
+    void keepHelpTopics();
+    void connectHandlers();
+    void Form_Load();
+    QWidget *lockable(LockableControl control) const;
+
+    ProgramContext &m_context;
+    RenameCommand m_renameCommand;
+    std::unique_ptr<indit> m_chooser;
+    DiskName m_label5Folder; // the folder the path display shows, as the file system holds it
+
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    SettingsFrame *Frame2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check4 = nullptr;
+    QCheckBox *Check3 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    std::array<QRadioButton *, 3> Option1 = {};
+    QLabel *Label2 = nullptr;
+    FileList *File1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *Command3 = nullptr;
+    std::array<QFrame *, 4> Line = {};
+};

@@ -1,0 +1,59 @@
+#include "platform/LinuxRenameFolder_linux.h"
+
+#include "platform/ErrnoCondition_posix.h"
+#include "platform/MountTable_linux.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+LinuxRenameFolder::LinuxRenameFolder(int descriptor, SystemCalls &calls)
+    : m_descriptor(descriptor)
+    , m_calls(calls)
+    , m_rename(calls)
+{
+}
+
+LinuxRenameFolder::~LinuxRenameFolder()
+{
+    ::close(m_descriptor);
+}
+
+// Only a file its owner cannot write needs a change. The look and the change go through one
+// handle that names the entry itself, so an entry swapped for a link in between cannot lead
+// the change to a file outside the folder; a link is left as it is.
+FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name)
+{
+    int handle = -1;
+    struct stat status {};
+    if (const int error = m_calls.openEntry(m_descriptor, name.bytes.constData(), &handle, &status))
+        return conditionOfErrno(error);
+    const bool unchanged = S_ISLNK(status.st_mode) || (status.st_mode & S_IWUSR);
+    const int error = unchanged ? 0 : m_calls.changeMode(handle, (status.st_mode & 07777) | writeBits());
+    ::close(handle);
+    return error == 0 ? FileError() : conditionOfErrno(error);
+}
+
+FileError LinuxRenameFolder::rename(const DiskName &oldName, const QString &newName)
+{
+    return m_rename.rename(m_descriptor, oldName, newName);
+}
+
+QString LinuxRenameFolder::parkedName() const
+{
+    return DiskName::textOf(m_rename.parkedName());
+}
+
+bool LinuxRenameFolder::isRemoved() const
+{
+    struct stat status {};
+    return ::fstat(m_descriptor, &status) != 0 || status.st_nlink == 0;
+}
+
+// The owner's write bit; all three on file systems with a single read-only flag, which the
+// mount's own mask then trims.
+mode_t LinuxRenameFolder::writeBits()
+{
+    if (!m_singleReadOnlyFlag)
+        m_singleReadOnlyFlag = keepsSingleReadOnlyFlag(mountTypeOf(m_descriptor));
+    return *m_singleReadOnlyFlag ? (S_IWUSR | S_IWGRP | S_IWOTH) : S_IWUSR;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/NoReplaceRename_posix.h"
+#include "platform/RenameFolder.h"
+
+#include <optional>
+
+// A folder opened by its descriptor: every file step works on leaf names relative to it.
+class LinuxRenameFolder final : public RenameFolder {
+public:
+    LinuxRenameFolder(int descriptor, SystemCalls &calls);
+    ~LinuxRenameFolder() override;
+
+    LinuxRenameFolder(const LinuxRenameFolder &) = delete;
+    LinuxRenameFolder &operator=(const LinuxRenameFolder &) = delete;
+
+    FileError setArchiveOnly(const DiskName &name) override;
+    FileError rename(const DiskName &oldName, const QString &newName) override;
+    QString parkedName() const override;
+    bool isRemoved() const override;
+
+private:
+    mode_t writeBits();
+
+    int m_descriptor;
+    SystemCalls &m_calls;
+    NoReplaceRename m_rename;
+    std::optional<bool> m_singleReadOnlyFlag;
+};

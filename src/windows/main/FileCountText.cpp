@@ -1,6 +1,0 @@
-#include "FileCountText.h"
-
-QString FileCountText(int count)
-{
-    return u' ' + QString::number(count) + QStringLiteral("  db file");
-}
