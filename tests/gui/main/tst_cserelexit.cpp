@@ -1,5 +1,4 @@
 #include "gui/help/HelpWindow.h"
-#include "gui/main/cserel.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>
@@ -37,7 +36,6 @@ void TestLeaving::leavingEndsTheProgram()
     QFETCH(bool, helpShown);
     QFETCH(QString, aboutClosedBy);
     WindowFixture m;
-    cserel &mainWindow = m.mainWindow();
     QStringList afterExit;
     QTimer::singleShot(5000, &m.program.help, [] { QCoreApplication::exit(-1); }); // gone with the row's program
     QTimer::singleShot(0, [&] {
@@ -48,7 +46,7 @@ void TestLeaving::leavingEndsTheProgram()
         if (helpShown)
             m.program.help.showTopic(0);
         if (aboutClosedBy.isEmpty()) {
-            mainWindow.windowHandle()->close();
+            m.mainWindow().windowHandle()->close();
             return;
         }
         m.click("cserel", "Command3");
