@@ -39,7 +39,7 @@ private slots:
     void selectingADrive();
 
 private:
-    QString path(const QString &name = {}) const { return name.isEmpty() ? m->folder.path() : m->folder.filePath(name); }
+    QString path(const QString &name = {}) const { return m->folder.filePath(name); }
     QString mainText(const char *name) const { return m->windows.text("cserel", name); }
     FolderList *dir1() const { return m->windows.find<FolderList>("indit", "Dir1"); }
     DriveList *drive1() const { return m->windows.find<DriveList>("indit", "Drive1"); }
