@@ -25,6 +25,8 @@ public:
     std::optional<RenameFailure> undo(const DiskName &folder, const std::vector<RenameStep> &steps);
 
     const std::vector<RenameStep> &steps() const { return m_steps; }
+    // The file the run had in hand last, under the name it had then.
+    const DiskName &entryInHand() const { return m_entry; }
 
 private:
     using Failure = std::optional<RenameFailure>;

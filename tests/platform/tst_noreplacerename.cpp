@@ -175,7 +175,7 @@ void TestNoReplaceRename::caseOnlyRename()
         calls.add(name);
     NoReplaceRename routine(calls);
 
-    QTEST(routine.rename(3, held(files.first().constData()), newName), "result");
+    QTEST(routine.rename(3, held(files.first().constData()), DiskName::fromText(newName)), "result");
     QTEST(calls.names(), "names");
 }
 
@@ -196,7 +196,7 @@ void TestNoReplaceRename::parkedFileIsPutBack()
     vfat.parkedMoveFailures = failures;
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, held("A.TXT"), QStringLiteral("a.txt")), FileError(FileCondition::DeviceUnavailable));
+    QCOMPARE(routine.rename(3, held("A.TXT"), held("a.txt")), FileError(FileCondition::DeviceUnavailable));
 
     const QByteArrayList expected = {failures < 3 ? QByteArray("A.TXT") : routine.parkedName()};
     QCOMPARE(vfat.names(), expected);
@@ -233,7 +233,7 @@ void TestNoReplaceRename::withoutFlagNeverReplaces()
     fuse.add("b.txt");
     NoReplaceRename routine(fuse);
 
-    QTEST(routine.rename(3, held("a.txt"), newName), "result");
+    QTEST(routine.rename(3, held("a.txt"), DiskName::fromText(newName)), "result");
     QTEST(fuse.names(), "names");
 }
 
@@ -255,7 +255,7 @@ void TestNoReplaceRename::namesLeavingTheFolderAreRefused()
     vfat.add("a.txt");
     NoReplaceRename routine(vfat);
 
-    QCOMPARE(routine.rename(3, held("a.txt"), newName), FileError(FileCondition::InvalidFileName));
+    QCOMPARE(routine.rename(3, held("a.txt"), DiskName::fromText(newName)), FileError(FileCondition::InvalidFileName));
     QCOMPARE(vfat.names(), QByteArrayList{"a.txt"});
 }
 
