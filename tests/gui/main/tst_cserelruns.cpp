@@ -25,10 +25,15 @@ private slots:
     void clickedEntriesRenameAlone();
     void okBeforeChoosingFolderExplains();
     void refusedRenameIsReported();
+    void ctrlZTakesBackTheLastRun();
+    void tooltipsPreviewTheRun();
+    void hiddenJpeBoxCountsAsUnticked();
 
 private:
     FileList *list() const { return control<FileList>(*m_window, "File1"); }
     void pressOk() const { QTest::mouseClick(control<QPushButton>(*m_window, "Command1"), Qt::LeftButton); }
+    void pressCtrlZ() const { QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier); }
+    QString toolTip(int row) const { return list()->model()->index(row, 0).data(Qt::ToolTipRole).toString(); }
 
     std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<cserel> m_window;
@@ -65,6 +70,8 @@ void TestMainWindowRuns::okRenamesWholeList()
     QVERIFY(m_program->messages.requests.isEmpty());
     QVERIFY(control<QProgressBar>(*m_window, "ProgressBar1")->isHidden());
     QVERIFY(!control<QLineEdit>(*m_window, "Text1")->isEnabled());
+    QVERIFY(!control<QRadioButton>(*m_window, "Option1(2)")->isEnabled());
+    QVERIFY(control<QRadioButton>(*m_window, "Option1(1)")->isEnabled());
     QVERIFY(control<QPushButton>(*m_window, "Command2")->isEnabled());
 }
 
@@ -140,6 +147,56 @@ void TestMainWindowRuns::refusedRenameIsReported()
     QVERIFY(m_program->messages.requests.first().text.contains(QStringLiteral("Már létezik ilyen nevű fájl.")));
     QCOMPARE(m_folder->content("A.txt"), QByteArray("upper"));
     QCOMPARE(m_folder->content("a.txt"), QByteArray("lower"));
+}
+
+// Ctrl+Z takes back the last run once, and nothing after another folder was opened.
+void TestMainWindowRuns::ctrlZTakesBackTheLastRun()
+{
+    m_folder->createAll({"a.txt", "b.txt"});
+    pointMainWindowAt(*m_window, m_folder->path());
+    pressCtrlZ();
+    pressOk();
+    QCOMPARE(list()->name(1), QStringLiteral("001.txt"));
+
+    pressCtrlZ();
+    QCOMPARE(m_folder->entries(), (QStringList{"a.txt", "b.txt"}));
+    QCOMPARE(list()->name(1), QStringLiteral("b.txt"));
+    pressCtrlZ();
+    pressOk();
+    pointMainWindowAt(*m_window, m_folder->path());
+    pressCtrlZ();
+
+    QCOMPARE(m_folder->entries(), (QStringList{"000.txt", "001.txt"}));
+    QVERIFY(m_program->messages.requests.isEmpty());
+}
+
+// Each entry shows the name OK would give it; a selection, a typed text and a new folder
+// each change what it shows.
+void TestMainWindowRuns::tooltipsPreviewTheRun()
+{
+    m_folder->createAll({"a.jpg", "b.jpg"});
+    pointMainWindowAt(*m_window, m_folder->path());
+    control<QLineEdit>(*m_window, "Text1")->setText(QStringLiteral("Nyár_"));
+    control<QCheckBox>(*m_window, "Check4")->click();
+    QCOMPARE(toolTip(1), QStringLiteral("→ Nyár_001.jpg"));
+
+    clickEntry(list(), 1);
+    QCOMPARE(toolTip(0), QStringLiteral("(marad)"));
+    QCOMPARE(toolTip(1), QStringLiteral("→ Nyár_000.jpg"));
+    control<QLineEdit>(*m_window, "Text1")->setText(QStringLiteral("x/"));
+    QVERIFY(toolTip(0).endsWith(QStringLiteral("Érvénytelen fájlnév.\nEgyetlen fájl sem kapott új nevet.")));
+    m_folder->create(QStringLiteral("c.jpg"));
+    pointMainWindowAt(*m_window, m_folder->path());
+    QVERIFY(toolTip(2).startsWith(QStringLiteral("A(z) „a.jpg” fájl nem nevezhető át erre: „x/000.jpg”.")));
+}
+
+void TestMainWindowRuns::hiddenJpeBoxCountsAsUnticked()
+{
+    auto *jpe = control<QCheckBox>(*m_window, "Check2");
+    jpe->setChecked(true);
+    QVERIFY(!m_window->renameSettings().jpeRewrite);
+    jpe->show();
+    QVERIFY(m_window->renameSettings().jpeRewrite);
 }
 
 QTEST_MAIN(TestMainWindowRuns)
