@@ -113,7 +113,7 @@ RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const Rena
 {
     for (int index = 0; index < count; ++index) {
         holdEntry(index);
-        const std::optional<QString> newName = ComposeNewName(m_entry.text, settings, index, RunKind::WholeList);
+        const std::optional<QString> newName = composeNewName(m_entry.text, settings, index, RunKind::WholeList);
         if (!newName)
             return nameTooShort();
         m_window.setProgressValue(index);
@@ -132,7 +132,7 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
         holdEntry(index);
         m_window.setProgressValue(index);
         const std::optional<QString> newName =
-            ComposeNewName(m_entry.text, settings, m_selectedCount, RunKind::SelectedFiles);
+            composeNewName(m_entry.text, settings, m_selectedCount, RunKind::SelectedFiles);
         if (!newName)
             return nameTooShort();
         if (const Failure failure = fileStep(folder, *newName))
@@ -147,9 +147,9 @@ RenameRun::Failure RenameRun::jpePass(RenameFolder &folder, const RenameSettings
     const int count = m_window.fileCount();
     for (int index = 0; index < count; ++index) {
         holdEntry(index);
-        if (!HasJpeExtension(m_entry.text))
+        if (!hasJpeExtension(m_entry.text))
             continue;
-        const std::optional<QString> newName = RewriteJpeExtension(m_entry.text);
+        const std::optional<QString> newName = rewriteJpeExtension(m_entry.text);
         if (!newName)
             return nameTooShort();
         if (const Failure failure = fileStep(folder, *newName))
@@ -164,7 +164,7 @@ RenameRun::Failure RenameRun::accentPass(RenameFolder &folder, const RenameSetti
     const int count = m_window.fileCount();
     for (int index = 0; index < count; ++index) {
         holdEntry(index);
-        const std::optional<QString> newName = FoldedNewName(m_entry.text);
+        const std::optional<QString> newName = foldedNewName(m_entry.text);
         if (!newName)
             return nameTooShort();
         if (const Failure failure = fileStep(folder, *newName))

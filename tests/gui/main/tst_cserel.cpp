@@ -74,7 +74,7 @@ void TestMainWindow::startState()
     QCOMPARE(list()->folder().text, programFolder);
     const int listed = int(m_program->localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names.size());
     QVERIFY(listed > 0);
-    QCOMPARE(control<QLabel>(*m_window, "Label1")->text(), FileCountText(listed));
+    QCOMPARE(control<QLabel>(*m_window, "Label1")->text(), fileCountText(listed));
     QCOMPARE(list()->listIndex(), -1);
     QCOMPARE(QApplication::focusWidget(), list());
 }
