@@ -10,7 +10,7 @@ public:
 
     FileError setArchiveOnly(const DiskName &name) override { return m_real->setArchiveOnly(name); }
 
-    FileError rename(const DiskName &oldName, const QString &newName) override
+    FileError rename(const DiskName &oldName, const DiskName &newName) override
     {
         const bool failing = ++m_owner.m_renames == m_owner.m_failingRename;
         m_failed = failing && !m_owner.beforeFailingRename;
@@ -46,6 +46,11 @@ FolderListing FailingFileSystem::listFiles(const DiskName &folder, const QString
 FolderListing FailingFileSystem::listFolders(const DiskName &folder) const
 {
     return m_real.listFolders(folder);
+}
+
+FolderContents FailingFileSystem::readContents(const DiskName &folder) const
+{
+    return m_real.readContents(folder);
 }
 
 FileError FailingFileSystem::readFolder(const QString &folder) const

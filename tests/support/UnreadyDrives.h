@@ -17,6 +17,7 @@ public:
         return m_real.listFiles(folder, patterns);
     }
     FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
+    FolderContents readContents(const DiskName &folder) const override { return m_real.readContents(folder); }
     FileError readFolder(const QString &folder) const override;
     std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override { return m_real.openFolder(folder); }
 
