@@ -6,7 +6,6 @@
 #include "support/UnreadyDrives.h"
 #include "support/WindowFixture.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -101,7 +100,7 @@ void TestFolderChooser::handsFolderToMainWindow()
     const QStringList after = {mainText("Label5"), mainText("Label1"), mainText("Text1")};
     QCOMPARE(after, closed ? before : QStringList({path(name), fileCountText(2), name + u'_'}));
     if (!closed) {
-        m->windows.find<QCheckBox>("cserel", "Check4")->click();
+        m->windows.click("cserel", "Check4");
         m->windows.click("cserel", "Command1");
         QCOMPARE(m->windows.find<FileList>("cserel", "File1")->model()->index(0, 0).data().toString(), name + "_000.jpg");
     }
