@@ -79,6 +79,9 @@ void TestFolderChooser::handsFolderToMainWindow()
     QTest::keyClicks(text1(), QStringLiteral("/etc"));
     QTest::keyClick(dir1(), Qt::Key_Return);
     QCOMPARE(QStringList({dir1()->path(), text1()->text()}), QStringList(2, path()));
+    const QString indent(2 * path().count(u'/'), u' '); // the open folder's depth below the root
+    QCOMPARE(QStringList({dir1()->currentItem()->text(), dir1()->item(dir1()->count() - 1)->text()}),
+             QStringList({indent + path().section(u'/', -1), indent + "  " + name}));
 
     if (closed) {
         QVERIFY(!chooser->close());
