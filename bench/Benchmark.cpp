@@ -132,11 +132,11 @@ Benchmark::RunOutcome Benchmark::realRun(SampleFolder &folder, const RunConfigur
             // part of the run.
             window.reset();
             folder.reset();
-            window = std::make_unique<QuietWindow>(m_fileSystem, folder.path(), configuration);
+            window = std::make_unique<QuietWindow>(m_fileSystem, folder.path());
         },
         [&] {
             RenameCommand command(*window, m_fileSystem);
-            if (command.Command1_Click())
+            if (command.Command1_Click(configuration.settings(folder.path())))
                 stoppedEarly = true;
         });
     return {ms, stoppedEarly ? QStringLiteral("the rename command stopped early") : QString()};

@@ -6,10 +6,9 @@ const QString everyFile = QStringLiteral("*.*");
 
 } // namespace
 
-QuietWindow::QuietWindow(const FileSystem &fileSystem, const QString &folder, const RunConfiguration &configuration)
+QuietWindow::QuietWindow(const FileSystem &fileSystem, const QString &folder)
     : m_fileSystem(fileSystem)
     , m_folder(DiskName::fromText(folder))
-    , m_configuration(configuration)
     , m_names(fileSystem.listFiles(m_folder, everyFile).names)
 {
 }
@@ -27,6 +26,11 @@ bool QuietWindow::isFileSelected(int) const
 DiskName QuietWindow::fileName(int index) const
 {
     return DiskName::fromBytes(m_names.at(index));
+}
+
+QString QuietWindow::filePattern() const
+{
+    return everyFile;
 }
 
 void QuietWindow::refreshFiles()
@@ -59,43 +63,4 @@ int QuietWindow::progressMin() const
 void QuietWindow::setProgressVisible(bool visible)
 {
     m_progressVisible = visible;
-}
-
-void QuietWindow::setControlEnabled(LockableControl, bool)
-{
-}
-
-int QuietWindow::checkValue(CheckBox box) const
-{
-    switch (box) {
-    case CheckBox::Check1:
-        return int(m_configuration.numbering);
-    case CheckBox::Check2:
-        return int(m_configuration.jpeRewrite);
-    case CheckBox::Check3:
-        return int(m_configuration.accentFolding);
-    case CheckBox::Check4:
-        break;
-    }
-    return 0;
-}
-
-bool QuietWindow::isOptionSelected(int index) const
-{
-    return index == int(m_configuration.caseMode);
-}
-
-bool QuietWindow::isCheck2Visible() const
-{
-    return true;
-}
-
-QString QuietWindow::text1() const
-{
-    return {};
-}
-
-DiskName QuietWindow::label5Caption() const
-{
-    return m_folder;
 }

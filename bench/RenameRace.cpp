@@ -86,7 +86,7 @@ void raceOnce(RenameFolder &folder, const QString &folderPath, int run, Clock::d
         ;
     start.go = true;
     waitFor(-offset);
-    const FileError error = folder.rename(DiskName::fromText(leafName("ours", run)), leafName("new", run));
+    const FileError error = folder.rename(DiskName::fromText(leafName("ours", run)), DiskName::fromText(leafName("new", run)));
     other.join();
 
     (error ? tally.refused : tally.renamed)++;
@@ -103,7 +103,7 @@ Clock::duration renameTime(RenameFolder &folder, const QString &folderPath)
     const Clock::time_point start = Clock::now();
     for (int sample = 0; sample < samples; ++sample) {
         write(folderPath + u'/' + leafName("probe", sample), "probe");
-        folder.rename(DiskName::fromText(leafName("probe", sample)), leafName("probed", sample));
+        folder.rename(DiskName::fromText(leafName("probe", sample)), DiskName::fromText(leafName("probed", sample)));
     }
     return (Clock::now() - start) / samples;
 }

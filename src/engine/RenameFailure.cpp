@@ -15,5 +15,7 @@ QString RenameFailure::message() const
     if (!parkedName.isEmpty())
         reason += u'\n' + QStringLiteral("A fájl ideiglenes neve: „%1”.").arg(parkedName);
     return QStringLiteral("A(z) „%1” fájl nem nevezhető át erre: „%2”.").arg(oldName, newName) + u'\n' + reason
-        + u'\n' + QStringLiteral("A futás leállt; a már átnevezett fájlok az új nevükön maradtak.");
+        + u'\n'
+        + (nothingRenamed ? QStringLiteral("Egyetlen fájl sem kapott új nevet.")
+                          : QStringLiteral("A futás leállt; a már átnevezett fájlok az új nevükön maradtak."));
 }

@@ -15,6 +15,8 @@ struct RenameFailure {
     FileCondition condition = FileCondition::Other;
     // The hidden temporary name the file was left under, when it could not be put back.
     QString parkedName;
+    // True when the run was refused before it renamed anything.
+    bool nothingRenamed = false;
 
     static QString title();
     QString message() const;

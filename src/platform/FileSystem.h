@@ -22,6 +22,9 @@ public:
     // Subfolders of the folder, hidden ones left out, in the same order as files.
     virtual FolderListing listFolders(const DiskName &folder) const = 0;
 
+    // Every name the folder holds: what a rename run could meet.
+    virtual FolderContents readContents(const DiskName &folder) const = 0;
+
     // Reads every entry of the folder, a drive's root as the system names it, without keeping
     // any: tells whether the drive can be used at all.
     virtual FileError readFolder(const QString &folder) const = 0;

@@ -11,3 +11,16 @@ struct FolderListing {
     QByteArrayList names;
     FileError error;
 };
+
+// A name of a folder and whether the file list could show it: a regular file, or a link to one.
+struct FolderEntry {
+    QByteArray name;
+    bool isFile = false;
+};
+
+// Every name of one folder, hidden ones and folders included, in the folder's own order, or
+// the reason the folder could not be read.
+struct FolderContents {
+    QList<FolderEntry> entries;
+    FileError error;
+};

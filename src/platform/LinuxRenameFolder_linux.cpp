@@ -33,7 +33,7 @@ FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name)
     return error == 0 ? FileError() : conditionOfErrno(error);
 }
 
-FileError LinuxRenameFolder::rename(const DiskName &oldName, const QString &newName)
+FileError LinuxRenameFolder::rename(const DiskName &oldName, const DiskName &newName)
 {
     return m_rename.rename(m_descriptor, oldName, newName);
 }

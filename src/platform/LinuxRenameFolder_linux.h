@@ -15,7 +15,7 @@ public:
     LinuxRenameFolder &operator=(const LinuxRenameFolder &) = delete;
 
     FileError setArchiveOnly(const DiskName &name) override;
-    FileError rename(const DiskName &oldName, const QString &newName) override;
+    FileError rename(const DiskName &oldName, const DiskName &newName) override;
     QString parkedName() const override;
     bool isRemoved() const override;
 

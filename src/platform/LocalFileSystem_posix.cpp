@@ -48,36 +48,51 @@ bool isRemovedFolder(int folder)
     return ::fstat(folder, &status) == 0 && status.st_nlink == 0;
 }
 
-// Reads the folder and keeps the visible names that `accept` takes, by their shown text, in
-// display order. A folder removed after it was opened reads as a missing path.
-template<typename Accept>
-FolderListing scanFolder(const QByteArray &folder, Accept accept)
+bool isDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// Hands every entry of the folder but "." and ".." to `visit`. A folder removed after it was
+// opened reads as a missing path.
+template<typename Visit>
+FileError visitFolder(const QByteArray &folder, Visit visit)
 {
     const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
-        return {{}, conditionOfErrno(errno)};
+        return conditionOfErrno(errno);
     DIR *stream = ::fdopendir(descriptor);
     if (!stream) {
         const int error = errno;
         ::close(descriptor);
-        return {{}, conditionOfErrno(error)};
+        return conditionOfErrno(error);
     }
-
-    FolderListing listing;
     int readError = 0;
     while (const dirent *entry = nextEntry(stream, &readError)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        const QByteArrayView name(entry->d_name);
-        if (accept(descriptor, *entry, DiskName::textOf(name)))
-            listing.names.append(name.toByteArray());
+        if (!isDotOrDotDot(entry->d_name))
+            visit(descriptor, *entry);
     }
+    FileError error;
     if (readError != 0)
-        listing = {{}, conditionOfErrno(readError)};
+        error = conditionOfErrno(readError);
     else if (isRemovedFolder(descriptor))
-        listing = {{}, FileCondition::PathNotFound};
+        error = FileCondition::PathNotFound;
     ::closedir(stream);
+    return error;
+}
 
+// Keeps the visible names that `accept` takes, by their shown text, in display order.
+template<typename Accept>
+FolderListing scanFolder(const QByteArray &folder, Accept accept)
+{
+    FolderListing listing;
+    listing.error = visitFolder(folder, [&](int descriptor, const dirent &entry) {
+        const QByteArrayView name(entry.d_name);
+        if (name[0] != '.' && accept(descriptor, entry, DiskName::textOf(name)))
+            listing.names.append(name.toByteArray());
+    });
+    if (listing.error)
+        listing.names.clear();
     sortFileNames(listing.names);
     return listing;
 }
@@ -100,9 +115,23 @@ FolderListing LocalFileSystem::listFolders(const DiskName &folder) const
     });
 }
 
+// Like openFolder, only an absolute path names a folder.
+FolderContents LocalFileSystem::readContents(const DiskName &folder) const
+{
+    if (!folder.bytes.startsWith('/'))
+        return {{}, FileCondition::PathNotFound};
+    FolderContents contents;
+    contents.error = visitFolder(folder.bytes, [&](int descriptor, const dirent &entry) {
+        contents.entries.append({QByteArray(entry.d_name), isOfKind(descriptor, entry, DT_REG, S_IFREG)});
+    });
+    if (contents.error)
+        contents.entries.clear();
+    return contents;
+}
+
 FileError LocalFileSystem::readFolder(const QString &folder) const
 {
-    return scanFolder(QFile::encodeName(folder), [](int, const dirent &, const QString &) { return false; }).error;
+    return visitFolder(QFile::encodeName(folder), [](int, const dirent &) {});
 }
 
 std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const DiskName &folder) const

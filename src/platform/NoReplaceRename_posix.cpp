@@ -1,17 +1,12 @@
 #include "platform/NoReplaceRename_posix.h"
 
+#include "platform/AllowedRename.h"
 #include "platform/ErrnoCondition_posix.h"
 
 #include <cerrno>
 #include <unistd.h>
 
 namespace {
-
-bool leavesFolder(const QString &name)
-{
-    return name.isEmpty() || name == u"." || name == u".." || name.contains(u'/')
-        || name.contains(QChar(u'\0'));
-}
 
 bool flagUnsupported(int error)
 {
@@ -21,13 +16,6 @@ bool flagUnsupported(int error)
 bool linksUnsupported(int error)
 {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
-}
-
-// A leading dot hides a file on this system: a visible file never gets such a name, or it
-// would vanish from the file list and from the user's file manager.
-bool hidesFile(const QString &oldName, const QString &newName)
-{
-    return newName.startsWith(u'.') && !oldName.startsWith(u'.');
 }
 
 constexpr int maxTemporaryTries = 100;
@@ -40,20 +28,20 @@ NoReplaceRename::NoReplaceRename(SystemCalls &calls)
 {
 }
 
-// A name from an old disk whose new text is the text it shows still goes through: it is then
-// written in UTF-8.
-FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const QString &newName)
+// A name from an old disk goes through also when the new name shows the same text in other
+// bytes (UTF-8).
+FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const DiskName &newName)
 {
     m_parkedName.clear();
     const QByteArray &from = oldName.bytes;
-    const QByteArray to = newName.toUtf8();
+    const QByteArray &to = newName.bytes;
     if (from == to)
         return {};
-    if (leavesFolder(newName) || leavesFolder(oldName.text) || hidesFile(oldName.text, newName))
+    if (!isAllowedRename(oldName, newName))
         return FileCondition::InvalidFileName;
 
     const int error = moveWithoutReplacing(folder, from, to);
-    if (error == EEXIST && oldName.text.compare(newName, Qt::CaseInsensitive) == 0 && ignoresCase(folder, from, to))
+    if (error == EEXIST && oldName.text.compare(newName.text, Qt::CaseInsensitive) == 0 && ignoresCase(folder, from, to))
         return renameCaseOnly(folder, from, to);
     return error == 0 ? FileError() : conditionOfErrno(error);
 }

@@ -12,7 +12,7 @@ class NoReplaceRename {
 public:
     explicit NoReplaceRename(SystemCalls &calls);
 
-    FileError rename(int folder, const DiskName &oldName, const QString &newName);
+    FileError rename(int folder, const DiskName &oldName, const DiskName &newName);
 
     // The hidden temporary name under which the last rename had to leave its file, because
     // putting it back failed; empty when the file is under its old or its new name.

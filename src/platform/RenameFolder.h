@@ -6,8 +6,8 @@
 #include <QString>
 
 // An open folder in which a rename run works. Files are found by the leaf names the folder holds
-// and get new names given as text; a name with a path separator is refused, so nothing ever
-// leaves the folder, and so is a name that would hide a visible file.
+// and get new names as bytes; a name with a path separator is refused, so nothing ever leaves
+// the folder, and so is a name that would hide a visible file.
 // A port implements this interface (Linux: LinuxRenameFolder_linux.cpp).
 class RenameFolder {
 public:
@@ -20,7 +20,7 @@ public:
     // Renames the file without ever replacing another one. A new name that leads to the same
     // bytes succeeds untouched; a change of letter case alone succeeds also where the file
     // system ignores case.
-    virtual FileError rename(const DiskName &oldName, const QString &newName) = 0;
+    virtual FileError rename(const DiskName &oldName, const DiskName &newName) = 0;
 
     // The hidden temporary name under which the last rename had to leave its file (a change of
     // letter case goes through one, and putting the file back can fail); empty otherwise.

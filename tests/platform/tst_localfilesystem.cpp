@@ -90,7 +90,7 @@ void TestLocalFileSystem::renameOutcomes()
     const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
     QVERIFY(opened);
 
-    QTEST(opened->rename(DiskName::fromText(oldName), newName), "result");
+    QTEST(opened->rename(DiskName::fromText(oldName), DiskName::fromText(newName)), "result");
     QTEST(folder.entries(), "after");
     QCOMPARE(folder.content("B.TXT"), QByteArray("b"));
 }
@@ -109,7 +109,7 @@ void TestLocalFileSystem::removedFolderIsNoticed()
     const FolderListing listing = m_fileSystem.listFiles(path, QStringLiteral("*.*"));
     QVERIFY(listing.names.isEmpty());
     QCOMPARE(listing.error, FileError(FileCondition::PathNotFound));
-    QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), QStringLiteral("b")),
+    QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), DiskName::fromBytes("b")),
              FileError(FileCondition::PathNotFound));
     QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
 }

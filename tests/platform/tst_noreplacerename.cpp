@@ -179,7 +179,7 @@ void TestNoReplaceRename::rename()
         name.startsWith('+') ? void(calls.createdMeanwhile = name.mid(1)) : calls.add(name);
     NoReplaceRename routine(calls);
 
-    QTEST(routine.rename(3, DiskName::fromBytes(files.first()), newName), "result");
+    QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
     QByteArrayList names = calls.names();
     std::replace(names.begin(), names.end(), routine.parkedName(), QByteArray("parked"));
     QTEST(names, "names");

@@ -16,7 +16,11 @@ int FileListModel::rowCount(const QModelIndex &parent) const
 
 QVariant FileListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (role == Qt::ToolTipRole && m_toolTipSource)
+        return m_toolTipSource(index.row());
+    if (role != Qt::DisplayRole)
         return {};
     return DiskName::textOf(m_names.at(index.row()));
 }

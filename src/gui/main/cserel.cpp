@@ -25,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace {
@@ -56,14 +57,30 @@ cserel::cserel(ProgramContext &context, QWidget *parent)
     setFocusOrder();
     keepHelpTopics();
     connectHandlers();
+    keepPreviewCurrent();
     Form_Load();
     File1->setFocus();
 }
 
 cserel::~cserel() = default;
 
+// The preview is played again once anything it depends on has changed.
+void cserel::keepPreviewCurrent()
+{
+    const auto forget = [this] { m_preview.reset(); };
+    connect(Text1, &QLineEdit::textChanged, this, forget);
+    for (QCheckBox *box : {Check1, Check2, Check3, Check4})
+        connect(box, &QCheckBox::toggled, this, forget);
+    for (QRadioButton *option : Option1)
+        connect(option, &QRadioButton::toggled, this, forget);
+    connect(File1->model(), &QAbstractItemModel::modelReset, this, forget);
+    connect(File1->selectionModel(), &QItemSelectionModel::selectionChanged, this, forget);
+    File1->setToolTipSource([this](int index) { return previewOf(index); });
+}
+
 void cserel::connectHandlers()
 {
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &cserel::undoLastRun);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &cserel::Combo1_Click);
     connect(Check1, &QCheckBox::clicked, this, &cserel::Check1_Click);
     connect(Frame2, &SettingsFrame::mouseDown, this, &cserel::Frame2_MouseDown);
@@ -98,7 +115,7 @@ void cserel::Combo1_Click()
     const int index = Combo1->currentIndex();
     if (index >= 0 && index < FilterTable::count())
         File1->setPattern(FilterTable::pattern(index));
-    Label1->setText(FileCountText(File1->count()));
+    Label1->setText(fileCountText(File1->count()));
 }
 
 // Without numbering, the new-name box and "Változatlan" are withdrawn and "Kisbetű" chosen,
@@ -116,12 +133,54 @@ void cserel::Check1_Click()
 void cserel::Frame2_MouseDown(Qt::MouseButton button)
 {
     Check2->setVisible(button == Qt::RightButton);
+    m_preview.reset();
 }
 
 void cserel::Command1_Click()
 {
-    if (const std::optional<RenameFailure> failure = m_renameCommand.Command1_Click())
+    showFailure(m_renameCommand.Command1_Click(renameSettings()));
+}
+
+void cserel::undoLastRun()
+{
+    showFailure(m_renameCommand.undoLastRun());
+}
+
+void cserel::showFailure(const std::optional<RenameFailure> &failure)
+{
+    if (failure)
         m_context.messages.ask({failure->message(), RenameFailure::title(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+// The jpe box counts only while it is shown: hidden, it is as if it were not ticked.
+RenameSettings cserel::renameSettings() const
+{
+    RenameSettings settings;
+    settings.numbering = Check1->isChecked();
+    settings.append = Check4->isChecked();
+    settings.newText = Text1->text();
+    settings.caseMode = Option1[0]->isChecked() ? CaseMode::Lower
+                      : Option1[1]->isChecked() ? CaseMode::Upper
+                                                : CaseMode::Unchanged;
+    settings.jpeRewrite = Check2->isChecked() && !Check2->isHidden();
+    settings.accentFolding = Check3->isChecked();
+    settings.folder = m_label5Folder;
+    return settings;
+}
+
+QString cserel::previewOf(int index)
+{
+    if (!m_preview)
+        m_preview = playRun(*this, m_context.fileSystem, renameSettings());
+    const std::optional<PlayedRun> &played = *m_preview;
+    if (!played || index >= played->finalNames.size())
+        return {};
+    if (played->failure)
+        return played->failure->message();
+    const QByteArray &finalName = played->finalNames.at(index);
+    if (finalName == File1->diskName(index).bytes)
+        return QStringLiteral("(marad)");
+    return QStringLiteral("→ ") + DiskName::textOf(finalName);
 }
 
 // The folder chooser takes the main window's place; it is created on its first opening only.
@@ -144,6 +203,7 @@ void cserel::Command3_Click()
 
 void cserel::setFileListFolder(const DiskName &folder)
 {
+    m_renameCommand.forgetLastRun();
     File1->setFolder(folder);
 }
 
@@ -155,6 +215,7 @@ void cserel::setCountCaption(const QString &caption)
 void cserel::setPathCaption(const DiskName &folder)
 {
     m_label5Folder = folder;
+    m_preview.reset();
     Label5->setText(folder.text);
 }
 
@@ -195,6 +256,11 @@ DiskName cserel::fileName(int index) const
     return File1->diskName(index);
 }
 
+QString cserel::filePattern() const
+{
+    return File1->pattern();
+}
+
 void cserel::refreshFiles()
 {
     File1->refresh();
@@ -229,49 +295,21 @@ void cserel::setProgressVisible(bool visible)
         ProgressBar1->repaint();
 }
 
-void cserel::setControlEnabled(LockableControl control, bool enabled)
+// Unlocked, the new-name box and "Változatlan" get the state the numbering box gives them.
+void cserel::setLocked(ControlRole role, bool locked)
 {
-    lockable(control)->setEnabled(enabled);
-}
-
-int cserel::checkValue(CheckBox box) const
-{
-    const QCheckBox *const boxes[] = {Check1, Check2, Check3, Check4};
-    return boxes[int(box)]->isChecked() ? 1 : 0;
-}
-
-bool cserel::isOptionSelected(int index) const
-{
-    return Option1.at(size_t(index))->isChecked();
-}
-
-bool cserel::isCheck2Visible() const
-{
-    return !Check2->isHidden();
-}
-
-QString cserel::text1() const
-{
-    return Text1->text();
-}
-
-DiskName cserel::label5Caption() const
-{
-    return m_label5Folder;
-}
-
-QWidget *cserel::lockable(LockableControl control) const
-{
-    switch (control) {
-    case LockableControl::Command2: return Command2;
-    case LockableControl::Command3: return Command3;
-    case LockableControl::Text1: return Text1;
-    case LockableControl::Check1: return Check1;
-    case LockableControl::Check2: return Check2;
-    case LockableControl::Check3: return Check3;
-    case LockableControl::Option1_0: return Option1[0];
-    case LockableControl::Option1_1: return Option1[1];
-    case LockableControl::Option1_2: break;
+    const bool numbering = Check1->isChecked();
+    switch (role) {
+    case ControlRole::FolderButton: Command2->setEnabled(!locked); break;
+    case ControlRole::ExitButton: Command3->setEnabled(!locked); break;
+    case ControlRole::NewNameBox: Text1->setEnabled(!locked && numbering); break;
+    case ControlRole::Numbering: Check1->setEnabled(!locked); break;
+    case ControlRole::JpeBox: Check2->setEnabled(!locked); break;
+    case ControlRole::AccentBox: Check3->setEnabled(!locked); break;
+    case ControlRole::CaseButtons:
+        Option1[0]->setEnabled(!locked);
+        Option1[1]->setEnabled(!locked);
+        Option1[2]->setEnabled(!locked && numbering);
+        break;
     }
-    return Option1[2];
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
 #include "engine/RenameWindow.h"
 
@@ -24,7 +25,8 @@ class SettingsFrame;
 
 // The main window "Átnevezés - Sorszámozás". It keeps all its state in its controls: the
 // folder in the path display, the filtered file list with its selection, the new-name box and
-// the settings. The rename runs read and set those controls through RenameWindow.
+// the settings, which it hands to the rename runs; the runs drive the list, the progress bar
+// and the locks through RenameWindow. Each entry's tooltip shows what OK would do with it.
 class cserel final : public QWidget, public RenameWindow {
     Q_OBJECT
 
@@ -37,22 +39,21 @@ public:
     void setCountCaption(const QString &caption);
     void setPathCaption(const DiskName &folder);
     void setNewName(const QString &text);
+    // The folder the path display shows, as the file system holds it.
+    DiskName label5Caption() const { return m_label5Folder; }
+    RenameSettings renameSettings() const;
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;
     DiskName fileName(int index) const override;
+    QString filePattern() const override;
     void refreshFiles() override;
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;
     void setProgressValue(int value) override;
     int progressMin() const override;
     void setProgressVisible(bool visible) override;
-    void setControlEnabled(LockableControl control, bool enabled) override;
-    int checkValue(CheckBox box) const override;
-    bool isOptionSelected(int index) const override;
-    bool isCheck2Visible() const override;
-    QString text1() const override;
-    DiskName label5Caption() const override;
+    void setLocked(ControlRole role, bool locked) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -64,6 +65,7 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void undoLastRun();
 
 private:
     void createControls();
@@ -72,14 +74,20 @@ private:
     void setFonts();
     void setFocusOrder();
     void keepHelpTopics();
+    void keepPreviewCurrent();
     void connectHandlers();
     void Form_Load();
-    QWidget *lockable(LockableControl control) const;
+    void showFailure(const std::optional<RenameFailure> &failure);
+    QString previewOf(int index);
+
 
     ProgramContext &m_context;
     RenameCommand m_renameCommand;
     std::unique_ptr<indit> m_chooser;
-    DiskName m_label5Folder; // the folder the path display shows, as the file system holds it
+    DiskName m_label5Folder;
+    // What OK would do with the settings and list as they stand; played when a tooltip first
+    // asks after they changed.
+    std::optional<std::optional<PlayedRun>> m_preview;
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label4 = nullptr;

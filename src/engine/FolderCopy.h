@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <memory>
+#include <optional>
+
+// The names of one folder held in memory, every one of them (hidden names, subfolders, files
+// of other types), renamed by the same rules as on the disk but without touching it: a run
+// played on it meets the taken and refused names that it would meet there. Each name keeps
+// its place in the copy through every rename.
+class FolderCopy final : public FileSystem {
+public:
+    struct Names;
+
+    // The names of the folder, or nothing when it cannot be read.
+    static std::optional<FolderCopy> read(const FileSystem &fileSystem, const DiskName &folder);
+
+    // The place of the name in the copy; -1 for a name the folder does not hold.
+    int placeOf(const QByteArray &name) const;
+    QByteArray nameAt(int place) const;
+    // The name the folder holds at the place on the disk, which no play changes.
+    QByteArray diskNameAt(int place) const;
+
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
+    FolderListing listFolders(const DiskName &folder) const override;
+    FolderContents readContents(const DiskName &folder) const override;
+    FileError readFolder(const QString &folder) const override;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
+
+private:
+    explicit FolderCopy(FolderContents contents);
+
+    // Shared with the folders opened on the copy, which rename in it.
+    std::shared_ptr<Names> m_names;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/RenameFailure.h"
+#include "engine/RenameSettings.h"
+
+#include <QByteArrayList>
+
+#include <optional>
+
+class FileSystem;
+class RenameWindow;
+
+// What OK would do with the settings as they stand: the run played, with the same code, on a
+// copy of the folder's names.
+struct PlayedRun {
+    // The failure the run would meet, naming the file as the disk holds it; nothing is renamed.
+    std::optional<RenameFailure> failure;
+    // For each listed entry, the name it would end with (also when the run is refused).
+    QByteArrayList finalNames;
+};
+
+// Nothing when the folder cannot be read, so that no play is possible.
+std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
+                                 const RenameSettings &settings);
