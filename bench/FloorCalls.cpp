@@ -106,15 +106,15 @@ void renameAll(const QString &path, const RunConfiguration &configuration, std::
         return;
 
     renamePass(folder, path, done, [&](const QString &name, int index) {
-        return ComposeNewName(name, settings, index, RunKind::WholeList);
+        return composeNewName(name, settings, index, RunKind::WholeList);
     });
     if (settings.jpeRewrite) {
         renamePass(folder, path, done, [](const QString &name, int) {
-            return HasJpeExtension(name) ? RewriteJpeExtension(name) : std::nullopt;
+            return hasJpeExtension(name) ? rewriteJpeExtension(name) : std::nullopt;
         });
     }
     if (settings.accentFolding && !settings.numbering)
-        renamePass(folder, path, done, [](const QString &name, int) { return FoldedNewName(name); });
+        renamePass(folder, path, done, [](const QString &name, int) { return foldedNewName(name); });
     ::close(folder);
 }
 

@@ -10,6 +10,7 @@
 struct FolderCopy::Names {
     QList<FolderEntry> entries;
     QHash<QByteArray, int> places;
+    QByteArrayList diskNames;
 };
 
 namespace {
@@ -33,8 +34,11 @@ FolderCopy::FolderCopy(FolderContents contents)
     : m_names(std::make_shared<Names>())
 {
     m_names->places.reserve(contents.entries.size());
-    for (int place = 0; place < contents.entries.size(); ++place)
+    m_names->diskNames.reserve(contents.entries.size());
+    for (int place = 0; place < contents.entries.size(); ++place) {
         m_names->places.insert(contents.entries.at(place).name, place);
+        m_names->diskNames.append(contents.entries.at(place).name);
+    }
     m_names->entries = std::move(contents.entries);
 }
 
@@ -54,6 +58,11 @@ int FolderCopy::placeOf(const QByteArray &name) const
 QByteArray FolderCopy::nameAt(int place) const
 {
     return m_names->entries.at(place).name;
+}
+
+QByteArray FolderCopy::diskNameAt(int place) const
+{
+    return m_names->diskNames.at(place);
 }
 
 // The same names the file list shows for the folder on the disk, in the same order.

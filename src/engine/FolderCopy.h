@@ -19,6 +19,8 @@ public:
     // The place of the name in the copy; -1 for a name the folder does not hold.
     int placeOf(const QByteArray &name) const;
     QByteArray nameAt(int place) const;
+    // The name the folder holds at the place on the disk, which no play changes.
+    QByteArray diskNameAt(int place) const;
 
     FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
     FolderListing listFolders(const DiskName &folder) const override;

@@ -1,6 +1,5 @@
 #include "engine/NameRules.h"
 
-#include <QDir>
 #include <QLocale>
 
 namespace NameRules {
@@ -29,26 +28,26 @@ QChar foldedLetter(QChar letter)
 
 } // namespace
 
-std::optional<SplitName> SplitFileName(const QString &name)
+std::optional<SplitName> splitFileName(const QString &name)
 {
     if (name.size() < dotAndExtensionLength)
         return std::nullopt;
     return SplitName{name.first(name.size() - dotAndExtensionLength), name.last(extensionLength)};
 }
 
-std::optional<QString> ExtensionOf(const QString &name)
+std::optional<QString> extensionOf(const QString &name)
 {
     if (name.size() < extensionLength)
         return std::nullopt;
     return name.last(extensionLength);
 }
 
-QString NumberText(int number)
+QString numberText(int number)
 {
     return QString::number(number).rightJustified(3, u'0');
 }
 
-QString ApplyCaseMode(const QString &text, CaseMode mode)
+QString applyCaseMode(const QString &text, CaseMode mode)
 {
     switch (mode) {
     case CaseMode::Lower:
@@ -61,45 +60,45 @@ QString ApplyCaseMode(const QString &text, CaseMode mode)
     return text;
 }
 
-std::optional<QString> ComposeNewName(const QString &name, const RenameSettings &settings, int number,
+std::optional<QString> composeNewName(const QString &name, const RenameSettings &settings, int number,
                                       RunKind run)
 {
     if (run == RunKind::SelectedFiles) {
-        const std::optional<QString> extension = ExtensionOf(name);
+        const std::optional<QString> extension = extensionOf(name);
         if (!extension)
             return std::nullopt;
         if (!settings.numbering)
-            return ApplyCaseMode(name, settings.caseMode);
-        return ApplyCaseMode(withExtension(settings.newText + NumberText(number), *extension), settings.caseMode);
+            return applyCaseMode(name, settings.caseMode);
+        return applyCaseMode(withExtension(settings.newText + numberText(number), *extension), settings.caseMode);
     }
 
-    const std::optional<SplitName> split = SplitFileName(name);
+    const std::optional<SplitName> split = splitFileName(name);
     if (!split)
         return std::nullopt;
     const QString front = settings.append ? settings.newText : QString();
     if (settings.numbering)
-        return ApplyCaseMode(withExtension(front + NumberText(number), split->extension), settings.caseMode);
+        return applyCaseMode(withExtension(front + numberText(number), split->extension), settings.caseMode);
     if (settings.append)
-        return ApplyCaseMode(withExtension(front + split->base, split->extension), settings.caseMode);
+        return applyCaseMode(withExtension(front + split->base, split->extension), settings.caseMode);
     // Without numbering only the case changes; should the case be left unchanged, the file
     // keeps its listed name.
-    return ApplyCaseMode(name, settings.caseMode);
+    return applyCaseMode(name, settings.caseMode);
 }
 
-bool HasJpeExtension(const QString &name)
+bool hasJpeExtension(const QString &name)
 {
     return name.size() >= extensionLength && name.last(extensionLength).compare(u"jpe", Qt::CaseInsensitive) == 0;
 }
 
-std::optional<QString> RewriteJpeExtension(const QString &name)
+std::optional<QString> rewriteJpeExtension(const QString &name)
 {
-    const std::optional<SplitName> split = SplitFileName(name);
+    const std::optional<SplitName> split = splitFileName(name);
     if (!split)
         return std::nullopt;
     return withExtension(split->base, QStringLiteral("jpg"));
 }
 
-QString FoldAccents(const QString &name)
+QString foldAccents(const QString &name)
 {
     QString folded = name;
     for (QChar &letter : folded)
@@ -107,17 +106,12 @@ QString FoldAccents(const QString &name)
     return folded;
 }
 
-std::optional<QString> FoldedNewName(const QString &name)
+std::optional<QString> foldedNewName(const QString &name)
 {
-    const std::optional<SplitName> split = SplitFileName(name);
+    const std::optional<SplitName> split = splitFileName(name);
     if (!split)
         return std::nullopt;
-    return withExtension(FoldAccents(split->base), split->extension);
-}
-
-QString FullPath(const QString &folder, const QString &name)
-{
-    return folder + QDir::separator() + name;
+    return withExtension(foldAccents(split->base), split->extension);
 }
 
 } // namespace NameRules

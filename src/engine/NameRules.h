@@ -20,34 +20,30 @@ struct SplitName {
 
 enum class RunKind { WholeList, SelectedFiles };
 
-std::optional<SplitName> SplitFileName(const QString &name);
+std::optional<SplitName> splitFileName(const QString &name);
 
 // The last three characters of a name, the only part the selected-files run cuts.
-std::optional<QString> ExtensionOf(const QString &name);
+std::optional<QString> extensionOf(const QString &name);
 
 // The running number with at least three digits: 000, 007, 099, 100, 1234.
-QString NumberText(int number);
+QString numberText(int number);
 
-QString ApplyCaseMode(const QString &text, CaseMode mode);
+QString applyCaseMode(const QString &text, CaseMode mode);
 
 // The new name of the file at running number `number` in the main pass of a run.
-std::optional<QString> ComposeNewName(const QString &name, const RenameSettings &settings, int number,
+std::optional<QString> composeNewName(const QString &name, const RenameSettings &settings, int number,
                                       RunKind run);
 
 // True when the last three characters of the name are "jpe" in any letter case.
-bool HasJpeExtension(const QString &name);
+bool hasJpeExtension(const QString &name);
 
 // For a name with the jpe extension: its base followed by ".jpg".
-std::optional<QString> RewriteJpeExtension(const QString &name);
+std::optional<QString> rewriteJpeExtension(const QString &name);
 
 // The name with the nine lower-case Hungarian accented vowels made plain.
-QString FoldAccents(const QString &name);
+QString foldAccents(const QString &name);
 
 // The folded base, a dot and the name's own extension, which is never folded.
-std::optional<QString> FoldedNewName(const QString &name);
-
-// The folder, the platform's separator and the name. A folder that already ends in the
-// separator still gets one more.
-QString FullPath(const QString &folder, const QString &name);
+std::optional<QString> foldedNewName(const QString &name);
 
 } // namespace NameRules

@@ -11,9 +11,13 @@ std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &f
     if (!copy)
         return std::nullopt;
     PlayWindow played(window, *copy);
-    PlayedRun outcome{RenameRun(played, *copy).run(settings), {}};
-    if (outcome.failure)
+    RenameRun run(played, *copy);
+    PlayedRun outcome{run.run(settings), {}};
+    if (outcome.failure) {
         outcome.failure->nothingRenamed = true;
+        if (const int place = copy->placeOf(run.entryInHand().bytes); place >= 0)
+            outcome.failure->oldName = DiskName::textOf(copy->diskNameAt(place));
+    }
     outcome.finalNames = played.namesNow();
     return outcome;
 }

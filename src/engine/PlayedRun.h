@@ -13,7 +13,7 @@ class RenameWindow;
 // What OK would do with the settings as they stand: the run played, with the same code, on a
 // copy of the folder's names.
 struct PlayedRun {
-    // The failure the run would meet; it renames nothing then.
+    // The failure the run would meet, naming the file as the disk holds it; nothing is renamed.
     std::optional<RenameFailure> failure;
     // For each listed entry, the name it would end with (also when the run is refused).
     QByteArrayList finalNames;

@@ -115,8 +115,11 @@ FolderListing LocalFileSystem::listFolders(const DiskName &folder) const
     });
 }
 
+// Like openFolder, only an absolute path names a folder.
 FolderContents LocalFileSystem::readContents(const DiskName &folder) const
 {
+    if (!folder.bytes.startsWith('/'))
+        return {{}, FileCondition::PathNotFound};
     FolderContents contents;
     contents.error = visitFolder(folder.bytes, [&](int descriptor, const dirent &entry) {
         contents.entries.append({QByteArray(entry.d_name), isOfKind(descriptor, entry, DT_REG, S_IFREG)});

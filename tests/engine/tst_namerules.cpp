@@ -25,13 +25,13 @@ class TestNameRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void composeNewName_data();
-    void composeNewName();
+    void mainPass_data();
+    void mainPass();
     void laterPasses_data();
     void laterPasses();
 };
 
-void TestNameRules::composeNewName_data()
+void TestNameRules::mainPass_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<RenameSettings>("settings");
@@ -57,13 +57,13 @@ void TestNameRules::composeNewName_data()
     QTest::newRow("selected: case only, append ignored") << "Kép.JPG" << settingsOf(false, true, "X", CaseMode::Lower) << 0 << selected << "kép.jpg";
 }
 
-void TestNameRules::composeNewName()
+void TestNameRules::mainPass()
 {
     QFETCH(QString, name);
     QFETCH(RenameSettings, settings);
     QFETCH(int, number);
     QFETCH(RunKind, run);
-    QTEST(ComposeNewName(name, settings, number, run).value_or(QStringLiteral("<none>")), "newName");
+    QTEST(composeNewName(name, settings, number, run).value_or(QStringLiteral("<none>")), "newName");
 }
 
 // The later passes, on names split into base and three-character extension: jpe becomes jpg
@@ -90,10 +90,10 @@ void TestNameRules::laterPasses()
 {
     QFETCH(QString, name);
     QFETCH(QString, jpeName);
-    QCOMPARE(HasJpeExtension(name), !jpeName.isEmpty());
+    QCOMPARE(hasJpeExtension(name), !jpeName.isEmpty());
     if (!jpeName.isEmpty())
-        QCOMPARE(RewriteJpeExtension(name).value_or(QStringLiteral("<none>")), jpeName);
-    QTEST(FoldedNewName(name).value_or(QStringLiteral("<none>")), "folded");
+        QCOMPARE(rewriteJpeExtension(name).value_or(QStringLiteral("<none>")), jpeName);
+    QTEST(foldedNewName(name).value_or(QStringLiteral("<none>")), "folded");
 }
 
 QTEST_GUILESS_MAIN(TestNameRules)

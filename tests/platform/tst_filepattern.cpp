@@ -27,6 +27,7 @@ void TestFilePattern::matches_data()
     QTest::newRow("accented letter any case") << "á*.txt" << "Ábel.TXT" << true;
     QTest::newRow("name with trailing .* matches no dot") << "readme.*" << "README" << true;
     QTest::newRow("trailing .* needs the stem") << "readme.*" << "READ" << false;
+    QTest::newRow("trailing star matches nothing") << "*.jp*" << "a.jp" << true;
     QTest::newRow("star backtracks") << "*a*b.txt" << "xaxxab.txt" << true;
     QTest::newRow("empty pattern matches nothing") << "" << "a.txt" << false;
 }

@@ -35,41 +35,54 @@ class TestMountTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void browsableMountsAreListedWithoutReadingThem();
-    void singleReadOnlyFlagIsToldByMountType();
+    void sampleTableIsRead();
+    void volumeHoldingPath_data();
+    void volumeHoldingPath();
     void openFolderIsFoundInTheTable();
 };
 
-void TestMountTable::browsableMountsAreListedWithoutReadingThem()
+// Volumes are listed without reading them; the single read-only flag is told by mount type.
+void TestMountTable::sampleTableIsRead()
 {
-    const QList<Volume> volumes = SystemVolumes::browsableVolumes(parseMountTable(sampleTable), [](const QString &source) {
-        return source == u"/dev/sdb1" ? QStringLiteral("FOTO KARTYA") : QString();
-    });
-
+    const QList<Mount> mounts = parseMountTable(sampleTable);
     QStringList listed;
-    for (const Volume &volume : volumes)
+    for (const Volume &volume : SystemVolumes::browsableVolumes(mounts, [](const QString &source) {
+             return source == u"/dev/sdb1" ? QStringLiteral("FOTO KARTYA") : QString();
+         }))
         listed << volume.rootPath + u'|' + volume.label;
     QCOMPARE(listed, (QStringList{"/|", "/tmp|", "/run/media/anna/FOTO KARTYA|FOTO KARTYA", "/mnt/old|",
                                   "/media/ntfs|", "/home/anna/szerver|", "/mnt/win|", "/mnt/stick|"}));
-}
-
-void TestMountTable::singleReadOnlyFlagIsToldByMountType()
-{
     QStringList singleFlag;
-    for (const Mount &mount : parseMountTable(sampleTable)) {
+    for (const Mount &mount : mounts) {
         if (keepsSingleReadOnlyFlag(mount.type))
             singleFlag << mount.mountPoint;
     }
     QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs", "/mnt/win", "/mnt/stick"}));
 }
 
+void TestMountTable::volumeHoldingPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("index");
+    QTest::newRow("below the deeper root") << "/media/a/x" << 0;
+    QTest::newRow("the root itself") << "/media/a" << 0;
+    QTest::newRow("a folder the root's path is a prefix of") << "/media/ab/x" << 1;
+    QTest::newRow("elsewhere") << "/home" << 1;
+    QTest::newRow("below the deepest root, listed last") << "/media/a/b/c" << 2;
+}
+
+// Roots come in no particular order: a later mount may be deeper or shallower.
+void TestMountTable::volumeHoldingPath()
+{
+    QFETCH(QString, path);
+    QTEST(volumeIndexHolding({{"/media/a/", {}}, {"/", {}}, {"/media/a/b", {}}}, path), "index");
+}
+
 void TestMountTable::openFolderIsFoundInTheTable()
 {
     TemporaryFolder folder;
     const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
-
     const QByteArray type = mountTypeOf(descriptor);
-
     ::close(descriptor);
     QVERIFY(!type.isEmpty());
     QCOMPARE(type, QStorageInfo(folder.path()).fileSystemType());

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,21 +15,24 @@ Q_DECLARE_METATYPE(FileError)
 
 namespace {
 
-// A folder held in memory that answers as vfat does by default: names are found without regard
-// to case, a no-replace rename onto another spelling of an existing name is refused, and a plain
-// rename onto such an alias succeeds without doing anything. Switches make it a case-blind FUSE
-// file system (each spelling its own inode number, no no-replace flag, perhaps no hard links) or
-// a case-sensitive one.
+// A folder held in memory that answers as one of these file systems does. "vfat" finds names
+// without regard to case and refuses a no-replace rename onto another spelling of an existing
+// name. "fuse" ignores case too but, as exfat-fuse, has no no-replace flag and no hard links,
+// gives each spelling its own inode number, and lets a plain rename onto another spelling succeed
+// without doing anything. "fuse, case-sensitive" tells spellings apart; "fuse, links" has links.
 class FakeFolderCalls final : public SystemCalls {
 public:
-    bool ignoresCase = true;
-    bool inodePerSpelling = false;
-    bool knowsNoReplaceFlag = true;
-    bool hasLinks = true;
-    int parkedMoveFailures = 0; // moves from a hidden name that fail with EIO
+    explicit FakeFolderCalls(const QString &kind)
+        : m_ignoresCase(kind != u"fuse, case-sensitive")
+        , m_knowsNoReplaceFlag(kind == u"vfat")
+        , m_hasLinks(kind == u"vfat" || kind == u"fuse, links")
+    {
+    }
+
+    int ioFailures = 0; // moves from a hidden name that fail with EIO
     QByteArray createdMeanwhile; // another program creates it just before a plain rename or link
 
-    void add(const QByteArray &name, int inode = 0) { m_entries.insert(key(name), {name, inode ? inode : ++m_inodes}); }
+    void add(const QByteArray &name, uint inode = 0) { m_entries.insert(key(name), {name, inode ? inode : qHash(name)}); }
     QByteArrayList names() const
     {
         QByteArrayList names;
@@ -37,37 +41,29 @@ public:
         return names;
     }
 
+    // The kernel looks for the new name before it asks the file system about the flag.
     int renameNoReplace(int, const char *from, const char *to) override
     {
-        if (!knowsNoReplaceFlag)
-            return m_entries.contains(key(to)) ? EEXIST : EINVAL;
-        if (!m_entries.contains(key(from)))
-            return ENOENT;
-        if (m_entries.contains(key(to)))
+        if (has(to))
             return EEXIST;
-        if (from[0] == '.' && parkedMoveFailures > 0 && parkedMoveFailures--)
+        if (!m_knowsNoReplaceFlag)
+            return EINVAL;
+        if (from[0] == '.' && ioFailures > 0 && ioFailures--)
             return EIO;
-        move(from, to);
-        return 0;
+        return move(from, to);
     }
 
     int renamePlain(int, const char *from, const char *to) override
     {
         addCreatedMeanwhile();
-        if (!m_entries.contains(key(from)))
-            return ENOENT;
-        if (key(from) != key(to))
-            move(from, to);
-        return 0;
+        return key(from) == key(to) ? 0 : move(from, to);
     }
 
     int link(int, const char *from, const char *to) override
     {
         addCreatedMeanwhile();
-        if (!hasLinks)
-            return EPERM;
-        if (m_entries.contains(key(to)))
-            return EEXIST;
+        if (!m_hasLinks || has(to))
+            return m_hasLinks ? EEXIST : EPERM;
         add(to, m_entries.value(key(from)).second);
         return 0;
     }
@@ -76,10 +72,8 @@ public:
 
     int identify(int, const char *name, FileIdentity *identity) override
     {
-        if (!m_entries.contains(key(name)))
-            return ENOENT;
-        *identity = {1, ino_t(inodePerSpelling ? qHash(QByteArray(name)) : m_entries.value(key(name)).second)};
-        return 0;
+        *identity = {1, m_hasLinks ? m_entries.value(key(name)).second : qHash(QByteArray(name))};
+        return has(name) ? 0 : ENOENT;
     }
 
     int hasEntrySpelled(int, const char *name, bool *found) override
@@ -92,19 +86,28 @@ public:
     int changeMode(int, mode_t) override { return ENOSYS; }
 
 private:
-    QByteArray key(const QByteArray &name) const { return ignoresCase ? QString::fromUtf8(name).toLower().toUtf8() : name; }
-    void move(const QByteArray &from, const QByteArray &to) { add(to, m_entries.take(key(from)).second); }
+    QByteArray key(const QByteArray &name) const { return m_ignoresCase ? QString::fromUtf8(name).toLower().toUtf8() : name; }
+    bool has(const QByteArray &name) const { return m_entries.contains(key(name)); }
+    int move(const QByteArray &from, const QByteArray &to)
+    {
+        if (!has(from))
+            return ENOENT;
+        add(to, m_entries.take(key(from)).second);
+        return 0;
+    }
     void addCreatedMeanwhile()
     {
         if (!createdMeanwhile.isEmpty())
             add(std::exchange(createdMeanwhile, {}));
     }
 
-    QMap<QByteArray, std::pair<QByteArray, int>> m_entries;
-    int m_inodes = 0;
+    bool m_ignoresCase;
+    bool m_knowsNoReplaceFlag;
+    bool m_hasLinks;
+    QMap<QByteArray, std::pair<QByteArray, uint>> m_entries; // spelling and inode number by key
 };
 
-// Another user who can write to the folder swaps the entry for a link to a file elsewhere right
+// Another user who can write to the folder swaps the entry for a link to another file right
 // after the attribute step has looked at it.
 class SwappingCalls final : public KernelCalls {
 public:
@@ -119,164 +122,82 @@ public:
     }
 };
 
-// A name as the folder holds it, given in UTF-8.
-DiskName held(const char *name)
-{
-    return DiskName::fromBytes(name);
-}
-
 } // namespace
 
 class TestNoReplaceRename : public QObject {
     Q_OBJECT
 
 private slots:
-    void caseOnlyRename_data();
-    void caseOnlyRename();
-    void parkedFileIsPutBack_data();
-    void parkedFileIsPutBack();
-    void withoutFlagNeverReplaces_data();
-    void withoutFlagNeverReplaces();
-    void namesLeavingTheFolderAreRefused_data();
-    void namesLeavingTheFolderAreRefused();
+    void rename_data();
+    void rename();
     void attributeStepNeverFollowsSwappedLink();
 };
 
-void TestNoReplaceRename::caseOnlyRename_data()
+// The first file is renamed; one marked "+" is created by another program during the rename.
+// The file left under a hidden name shows as "parked".
+void TestNoReplaceRename::rename_data()
 {
-    QTest::addColumn<bool>("ignoresCase");
-    QTest::addColumn<bool>("fuse");
-    QTest::addColumn<QByteArrayList>("files");
+    using Names = QByteArrayList;
+    QTest::addColumn<QString>("fileSystem");
+    QTest::addColumn<Names>("files");
     QTest::addColumn<QString>("newName");
+    QTest::addColumn<int>("ioFailures");
     QTest::addColumn<FileError>("result");
-    QTest::addColumn<QByteArrayList>("names");
+    QTest::addColumn<Names>("names");
 
-    const QByteArrayList photo = {"KÉP.JPG"};
-    QTest::newRow("vfat") << true << false << photo << "kép.jpg" << FileError() << QByteArrayList{"kép.jpg"};
-    QTest::newRow("case-blind FUSE") << true << true << photo << "kép.jpg" << FileError() << QByteArrayList{"kép.jpg"};
-    QTest::newRow("other file so spelled") << false << true << QByteArrayList{"KÉP.JPG", "kép.jpg"} << "kép.jpg"
-                                           << FileError(FileCondition::NameTaken) << QByteArrayList{"KÉP.JPG", "kép.jpg"};
-    QTest::newRow("other file") << true << false << QByteArrayList{"a.txt", "B.TXT"} << "b.txt"
-                                << FileError(FileCondition::NameTaken) << QByteArrayList{"a.txt", "B.TXT"};
+    const FileError ok, taken = FileCondition::NameTaken, lost = FileCondition::DeviceUnavailable;
+    QTest::newRow("vfat: case only") << "vfat" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
+    QTest::newRow("fuse: case only") << "fuse" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
+    QTest::newRow("other file so spelled") << "fuse, case-sensitive" << Names{"KÉP.JPG", "kép.jpg"} << "kép.jpg" << 0
+                                           << taken << Names{"KÉP.JPG", "kép.jpg"};
+    QTest::newRow("other file") << "vfat" << Names{"a.txt", "B.TXT"} << "b.txt" << 0 << taken << Names{"a.txt", "B.TXT"};
+    QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
+    QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
+    QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{"parked"};
+    for (const QString fileSystem : {"fuse, links", "fuse"}) {
+        const Names files = {"a.txt", "b.txt"};
+        QTest::addRow("%s: absent", qPrintable(fileSystem)) << fileSystem << files << "c.txt" << 0 << ok
+                                                                  << Names{"b.txt", "c.txt"};
+        QTest::addRow("%s: taken", qPrintable(fileSystem)) << fileSystem << files << "b.txt" << 0 << taken << files;
+    }
+    QTest::newRow("created meanwhile") << "fuse, links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
+                                       << Names{"a.txt", "b.txt", "c.txt"};
+    for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b")})
+        QTest::addRow("refused %s", qPrintable(name)) << "vfat" << Names{"a.txt"} << name << 0
+                                                            << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
 }
 
-// A case-blind FUSE file system as exfat-fuse is: no no-replace flag and no hard links.
-void TestNoReplaceRename::caseOnlyRename()
+void TestNoReplaceRename::rename()
 {
-    QFETCH(bool, ignoresCase);
-    QFETCH(bool, fuse);
+    QFETCH(QString, fileSystem);
     QFETCH(QByteArrayList, files);
     QFETCH(QString, newName);
-    FakeFolderCalls calls;
-    calls.ignoresCase = ignoresCase;
-    calls.inodePerSpelling = fuse;
-    calls.knowsNoReplaceFlag = calls.hasLinks = !fuse;
+    FakeFolderCalls calls(fileSystem);
+    QFETCH(int, ioFailures);
+    calls.ioFailures = ioFailures;
     for (const QByteArray &name : files)
-        calls.add(name);
+        name.startsWith('+') ? void(calls.createdMeanwhile = name.mid(1)) : calls.add(name);
     NoReplaceRename routine(calls);
 
-    QTEST(routine.rename(3, held(files.first().constData()), newName), "result");
-    QTEST(calls.names(), "names");
-}
-
-void TestNoReplaceRename::parkedFileIsPutBack_data()
-{
-    QTest::addColumn<int>("failures");
-    QTest::newRow("put back") << 1;
-    QTest::newRow("put back at second try") << 2;
-    QTest::newRow("left parked") << 3;
-}
-
-// The second step of a case-only rename fails, and so do the first tries to put the file back.
-void TestNoReplaceRename::parkedFileIsPutBack()
-{
-    QFETCH(int, failures);
-    FakeFolderCalls vfat;
-    vfat.add("A.TXT");
-    vfat.parkedMoveFailures = failures;
-    NoReplaceRename routine(vfat);
-
-    QCOMPARE(routine.rename(3, held("A.TXT"), QStringLiteral("a.txt")), FileError(FileCondition::DeviceUnavailable));
-
-    const QByteArrayList expected = {failures < 3 ? QByteArray("A.TXT") : routine.parkedName()};
-    QCOMPARE(vfat.names(), expected);
-    QCOMPARE(routine.parkedName().startsWith(".atnevezes-"), failures == 3);
-}
-
-void TestNoReplaceRename::withoutFlagNeverReplaces_data()
-{
-    QTest::addColumn<bool>("hasLinks");
-    QTest::addColumn<QString>("newName");
-    QTest::addColumn<QByteArray>("createdMeanwhile");
-    QTest::addColumn<FileError>("result");
-    QTest::addColumn<QByteArrayList>("names");
-
-    const FileError taken = FileCondition::NameTaken;
-    QTest::newRow("links: absent") << true << "c.txt" << QByteArray() << FileError() << QByteArrayList{"b.txt", "c.txt"};
-    QTest::newRow("links: taken") << true << "b.txt" << QByteArray() << taken << QByteArrayList{"a.txt", "b.txt"};
-    QTest::newRow("links: created meanwhile") << true << "c.txt" << QByteArray("c.txt") << taken
-                                              << QByteArrayList{"a.txt", "b.txt", "c.txt"};
-    QTest::newRow("no links: absent") << false << "c.txt" << QByteArray() << FileError() << QByteArrayList{"b.txt", "c.txt"};
-    QTest::newRow("no links: taken") << false << "b.txt" << QByteArray() << taken << QByteArrayList{"a.txt", "b.txt"};
-}
-
-void TestNoReplaceRename::withoutFlagNeverReplaces()
-{
-    QFETCH(bool, hasLinks);
-    QFETCH(QString, newName);
-    FakeFolderCalls fuse;
-    fuse.knowsNoReplaceFlag = false;
-    fuse.hasLinks = hasLinks;
-    QFETCH(QByteArray, createdMeanwhile);
-    fuse.createdMeanwhile = createdMeanwhile;
-    fuse.add("a.txt");
-    fuse.add("b.txt");
-    NoReplaceRename routine(fuse);
-
-    QTEST(routine.rename(3, held("a.txt"), newName), "result");
-    QTEST(fuse.names(), "names");
-}
-
-void TestNoReplaceRename::namesLeavingTheFolderAreRefused_data()
-{
-    QTest::addColumn<QString>("newName");
-    QTest::newRow("separator") << "../a.txt";
-    QTest::newRow("empty") << "";
-    QTest::newRow("dot") << ".";
-    QTest::newRow("dot dot") << "..";
-    QTest::newRow("hidden") << ".ODO";
-    QTest::newRow("nul") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
-}
-
-void TestNoReplaceRename::namesLeavingTheFolderAreRefused()
-{
-    QFETCH(QString, newName);
-    FakeFolderCalls vfat;
-    vfat.add("a.txt");
-    NoReplaceRename routine(vfat);
-
-    QCOMPARE(routine.rename(3, held("a.txt"), newName), FileError(FileCondition::InvalidFileName));
-    QCOMPARE(vfat.names(), QByteArrayList{"a.txt"});
+    QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
+    QByteArrayList names = calls.names();
+    std::replace(names.begin(), names.end(), routine.parkedName(), QByteArray("parked"));
+    QTEST(names, "names");
 }
 
 void TestNoReplaceRename::attributeStepNeverFollowsSwappedLink()
 {
     TemporaryFolder folder;
-    TemporaryFolder elsewhere;
-    folder.create(QStringLiteral("a.txt"));
-    elsewhere.create(QStringLiteral("private"));
-    const QByteArray privateFile = QFile::encodeName(elsewhere.filePath("private"));
-    QVERIFY(::chmod(privateFile.constData(), 0400) == 0);
-    QVERIFY(::chmod(QFile::encodeName(folder.filePath("a.txt")).constData(), 0400) == 0);
+    for (const QString name : {"a.txt", "private"}) {
+        folder.create(name);
+        QVERIFY(QFile::setPermissions(folder.filePath(name), QFile::ReadOwner));
+    }
     SwappingCalls calls;
-    calls.linkTarget = privateFile;
+    calls.linkTarget = QFile::encodeName(folder.filePath("private"));
     LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
 
-    QCOMPARE(opened.setArchiveOnly(held("a.txt")), FileError());
-
-    struct stat status {};
-    QVERIFY(::stat(privateFile.constData(), &status) == 0);
-    QCOMPARE(status.st_mode & 07777, mode_t(0400));
+    QCOMPARE(opened.setArchiveOnly(DiskName::fromBytes("a.txt")), FileError());
+    QVERIFY(!(QFile::permissions(folder.filePath("private")) & QFile::WriteOwner));
 }
 
 QTEST_GUILESS_MAIN(TestNoReplaceRename)

@@ -34,7 +34,7 @@ std::pair<QStringList, QStringList> runExample(const Example &example)
     const FileList *list = control<FileList>(window, "File1");
     QStringList listed;
     for (int index = 0; index < list->count(); ++index)
-        listed.append(list->name(index));
+        listed.append(list->model()->index(index, 0).data().toString());
     for (const QString &box : example.ticked)
         control<QCheckBox>(window, box.toLatin1().constData())->click();
     control<QCheckBox>(window, "Check2")->setVisible(example.ticked.contains(QLatin1String("Check2")));

@@ -1,8 +1,7 @@
 #include "support/ScriptedWindow.h"
 
 ScriptedWindow::ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern)
-    : pathDisplay(folder)
-    , m_fileSystem(fileSystem)
+    : m_fileSystem(fileSystem)
     , m_folder(DiskName::fromText(folder))
     , m_pattern(pattern)
     , m_names(fileSystem.listFiles(m_folder, pattern).names)
@@ -28,12 +27,12 @@ void ScriptedWindow::setProgressVisible(bool visible)
     m_progressVisible = visible;
 }
 
-// Logs the control by its enum value.
-void ScriptedWindow::setControlEnabled(LockableControl control, bool enabled)
+// Logs the role by its enum value.
+void ScriptedWindow::setLocked(ControlRole role, bool locked)
 {
-    log << (enabled ? QStringLiteral("enable %1") : QStringLiteral("disable %1")).arg(int(control));
-    if (enabled)
-        m_disabled.remove(int(control));
+    log << (locked ? QStringLiteral("lock %1") : QStringLiteral("unlock %1")).arg(int(role));
+    if (locked)
+        m_locked.insert(int(role));
     else
-        m_disabled.insert(int(control));
+        m_locked.remove(int(role));
 }

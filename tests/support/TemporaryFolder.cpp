@@ -40,3 +40,24 @@ QStringList TemporaryFolder::entries() const
     names.sort();
     return names;
 }
+
+QMap<QByteArray, QByteArray> TemporaryFolder::namesByContent() const
+{
+    QMap<QByteArray, QByteArray> names;
+    std::error_code ignored;
+    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(path()).toStdString(), ignored)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        names.insert(QByteArray::fromStdString(content), QByteArray::fromStdString(entry.path().filename().string()));
+    }
+    return names;
+}
+
+QStringList TemporaryFolder::shownNames() const
+{
+    QStringList names;
+    for (const QByteArray &name : namesByContent())
+        names.append(DiskName::textOf(name));
+    names.sort();
+    return names;
+}

@@ -3,6 +3,7 @@
 #include "platform/DiskName.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -32,6 +33,10 @@ public:
     // Every entry of the folder, hidden ones too, in plain text order; bytes that are not UTF-8
     // show as U+FFFD.
     QStringList entries() const;
+    // The shown text of every name, legacy ones included, in plain text order.
+    QStringList shownNames() const;
+    // The name of every file, as the folder holds it, by its content.
+    QMap<QByteArray, QByteArray> namesByContent() const;
 
 private:
     QTemporaryDir m_dir;

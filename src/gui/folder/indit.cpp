@@ -162,7 +162,7 @@ void indit::Command1_Click()
 {
     m_mainWindow.show();
     m_mainWindow.setFileListFolder(Dir1->diskPath());
-    m_mainWindow.setCountCaption(FileCountText(m_mainWindow.fileCount()));
+    m_mainWindow.setCountCaption(fileCountText(m_mainWindow.fileCount()));
     m_mainWindow.setPathCaption(Dir1->diskPath());
     m_mainWindow.refreshFiles();
     const QString folder = m_mainWindow.label5Caption().text;

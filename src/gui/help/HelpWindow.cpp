@@ -11,7 +11,7 @@
 
 namespace {
 
-const QUrl StartPage(QStringLiteral("qrc:/help/index.html"));
+const QUrl startPage(QStringLiteral("qrc:/help/index.html"));
 
 QToolButton *makeButton(const QString &text, const QString &toolTip, QWidget *parent)
 {
@@ -59,13 +59,13 @@ QUrl HelpWindow::pageOfTopic(int topic)
         {7, QStringLiteral("nevjegy-ok.html")},
     };
     const QString page = pages.value(topic);
-    return page.isEmpty() ? QUrl() : StartPage.resolved(QUrl(page));
+    return page.isEmpty() ? QUrl() : startPage.resolved(QUrl(page));
 }
 
 void HelpWindow::showTopic(int topic)
 {
     const QUrl page = pageOfTopic(topic);
-    m_browser->setSource(page.isEmpty() ? StartPage : page);
+    m_browser->setSource(page.isEmpty() ? startPage : page);
     show();
     raise();
     activateWindow();

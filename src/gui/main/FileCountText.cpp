@@ -1,6 +1,6 @@
 #include "gui/main/FileCountText.h"
 
-QString FileCountText(int count)
+QString fileCountText(int count)
 {
     return u' ' + QString::number(count) + QStringLiteral("  db file");
 }

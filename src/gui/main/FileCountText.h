@@ -3,4 +3,4 @@
 #include <QString>
 
 // The count display's text for a list of `count` entries: " 12  db file".
-QString FileCountText(int count);
+QString fileCountText(int count);

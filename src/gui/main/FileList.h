@@ -26,10 +26,8 @@ public:
     void refresh();
 
     int count() const { return int(m_model.names().size()); }
-    QString name(int index) const { return DiskName::textOf(m_model.names().at(index)); }
     DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
-    int listIndex() const { return currentIndex().row(); }
     void setToolTipSource(std::function<QString(int)> source) { m_model.setToolTipSource(std::move(source)); }
 
 protected:

@@ -115,7 +115,7 @@ void cserel::Combo1_Click()
     const int index = Combo1->currentIndex();
     if (index >= 0 && index < FilterTable::count())
         File1->setPattern(FilterTable::pattern(index));
-    Label1->setText(FileCountText(File1->count()));
+    Label1->setText(fileCountText(File1->count()));
 }
 
 // Without numbering, the new-name box and "Változatlan" are withdrawn and "Kisbetű" chosen,

@@ -2,194 +2,153 @@
 #include "platform/SystemProgramStarter.h"
 #include "platform/SystemRegistry.h"
 #include "support/TemporaryFolder.h"
-#include "support/TestProgram.h"
-#include "support/WindowControls.h"
+#include "support/WindowFixture.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
+
+namespace {
+
+// The marquee's captions and colours over `times` ticks of its timer.
+struct Ticks {
+    QStringList captions;
+    QList<QColor> colours;
+};
+
+Ticks tick(QWidget &window, int times)
+{
+    Ticks ticks;
+    for (const auto *label = control<QLabel>(window, "Label1"); times-- > 0;) {
+        QMetaObject::invokeMethod(&window, "Timer1_Timer");
+        ticks.captions.append(label->text());
+        ticks.colours.append(label->palette().color(QPalette::WindowText));
+    }
+    return ticks;
+}
+
+} // namespace
 
 class TestAboutWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void marqueeRunsInThirteenTickCycles();
-    void marqueeColoursStayBelow255();
-    void clickStopsAndResumesWhereItStopped();
-    void everyStartDrawsTheSameColours();
+    void init() { m = std::make_unique<WindowFixture>(); }
+    void cleanup() { m.reset(); }
+    void marquee();
     void sysInfoFollowsTheRegistry_data();
     void sysInfoFollowsTheRegistry();
-    void systemRegistryFindsProgramOnPath_data();
-    void systemRegistryFindsProgramOnPath();
+    void systemFindsProgramOnPath();
 
 private:
-    static QStringList tick(frmAbout *window, int times);
-    static QList<QColor> tickColours(frmAbout *window, int times);
-    QLabel *marquee() const { return control<QLabel>(*m_window, "Label1"); }
-    bool showsUnavailableMessage() const;
-
-    std::unique_ptr<TestProgram> m_program;
-    QPointer<frmAbout> m_window;
+    std::unique_ptr<WindowFixture> m;
 };
 
-void TestAboutWindow::init()
+// Thirteen ticks a cycle, each colour component a random number times 255, cut. A left click
+// on the marquee stops it on the whole name in blue, the next lets it run on from where it
+// stopped. Every start draws the same colours.
+void TestAboutWindow::marquee()
 {
-    m_program = std::make_unique<TestProgram>();
-    m_window = new frmAbout(m_program->context);
-    m_window->show();
-}
+    const QList<double> random = {0.0, 0.5, 0.9999999999};
+    m->program.randomNumbers.values = random;
+    frmAbout &about = m->aboutWindow();
+    const QStringList cycle = {"   C",    "  Cal",  " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
+                               "enor   ", "nor   ", "or   ",  "r   ",    "   ",      ""};
+    const Ticks ticks = tick(about, 29);
+    QCOMPARE(ticks.captions, cycle + cycle + cycle.first(3));
+    QCOMPARE(ticks.colours.first(), QColor(0, 127, 254));
+    QVERIFY(ticks.colours.count(ticks.colours.last()) < ticks.colours.size());
 
-void TestAboutWindow::cleanup()
-{
-    delete m_window;
-}
+    QWidget *label = m->find("frmAbout", "Label1");
+    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseClick(label, Qt::RightButton);
+    QTest::mouseClick(m->find("frmAbout", "lblTitle"), Qt::LeftButton);
+    const Ticks still = tick(about, 2);
+    QCOMPARE(still.captions, QStringList(2, QStringLiteral("   Calvenor \u2122   ")));
+    QCOMPARE(still.colours, QList<QColor>(2, QColor(Qt::blue)));
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(tick(about, 1).captions, QStringList{cycle[3]});
 
-QStringList TestAboutWindow::tick(frmAbout *window, int times)
-{
-    QStringList captions;
-    for (int count = 0; count < times; ++count) {
-        QMetaObject::invokeMethod(window, "Timer1_Timer");
-        captions.append(control<QLabel>(*window, "Label1")->text());
-    }
-    return captions;
-}
-
-QList<QColor> TestAboutWindow::tickColours(frmAbout *window, int times)
-{
-    QList<QColor> colours;
-    for (int count = 0; count < times; ++count) {
-        tick(window, 1);
-        colours.append(control<QLabel>(*window, "Label1")->palette().color(QPalette::WindowText));
-    }
-    return colours;
-}
-
-bool TestAboutWindow::showsUnavailableMessage() const
-{
-    const QList<MessageRequest> &requests = m_program->messages.requests;
-    return requests.size() == 1 && requests[0].text == QLatin1String("System Information Is Unavailable At This Time")
-        && requests[0].title == QLatin1String("Vordrin") && requests[0].icon == QMessageBox::NoIcon
-        && requests[0].buttons == QMessageBox::Ok;
-}
-
-void TestAboutWindow::marqueeRunsInThirteenTickCycles()
-{
-    QVERIFY(marquee()->text().isEmpty());
-    const QStringList cycle = {"   C",       "  Cal",    " Calve",  "Calveno", "alvenor ", "lvenor   ", "venor   ",
-                               "enor   ",    "nor   ",   "or   ",   "r   ",    "   ",      ""};
-    QCOMPARE(tick(m_window, 26), cycle + cycle);
-}
-
-void TestAboutWindow::marqueeColoursStayBelow255()
-{
-    m_program->randomNumbers.values = {0.0, 0.5, 0.9999999999};
-    QCOMPARE(tickColours(m_window, 1), QList<QColor>{QColor(0, 127, 254)});
-}
-
-void TestAboutWindow::clickStopsAndResumesWhereItStopped()
-{
-    tick(m_window, 3);
-    QTest::mouseClick(marquee(), Qt::LeftButton);
-    QCOMPARE(tick(m_window, 2), QStringList(2, QStringLiteral("   Calvenor \u2122   ")));
-    QCOMPARE(marquee()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QTest::mouseClick(marquee(), Qt::LeftButton);
-    QCOMPARE(tick(m_window, 1), QStringList{"Calveno"});
-}
-
-void TestAboutWindow::everyStartDrawsTheSameColours()
-{
-    const QList<QColor> first = tickColours(m_window, 20);
+    m.reset();
     TestProgram secondStart;
+    secondStart.randomNumbers.values = random;
     frmAbout secondWindow(secondStart.context);
-    QCOMPARE(tickColours(&secondWindow, 20), first);
-    QVERIFY(first.count(first.first()) < first.size());
+    QCOMPARE(tick(secondWindow, 29).colours, ticks.colours);
 }
 
-// Location 1 holds a path (type 0: no such key); location 2 names a real folder that may hold
-// the program file. The expected start uses FOLDER for that folder.
+// Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
+// a real folder that holds the program file or not. The expected start uses FOLDER for that
+// folder; a null string is none. Starting "" or FAILING fails.
 void TestAboutWindow::sysInfoFollowsTheRegistry_data()
 {
     QTest::addColumn<int>("pathType");
     QTest::addColumn<QByteArray>("pathData");
-    QTest::addColumn<bool>("location2");
-    QTest::addColumn<bool>("programFile");
-    QTest::addColumn<bool>("startFails");
+    QTest::addColumn<int>("location2"); // 0 none, 1 a folder, 2 a folder with the program file
     QTest::addColumn<QString>("started");
 
     const QByteArray path("/opt/info/sysinfo");
-    QTest::newRow("text with its NUL") << 1 << path + '\0' << false << false << false << QString(path);
-    QTest::newRow("text without NUL") << 1 << path << false << false << false << QString(path);
-    QTest::newRow("exactly 1024 bytes") << 1 << QByteArray(1024, 'a') << false << false << false << QString(1024, u'a');
-    QTest::newRow("over 1024 bytes") << 1 << QByteArray(1025, 'a') << false << false << false << QString();
-    QTest::newRow("number") << 4 << QByteArray("\x1f\xab\0\0", 4) << false << false << false << "&hAB1F";
-    QTest::newRow("expandable text") << 2 << path + '\0' << false << false << true << "";
-    QTest::newRow("size 0 ends the command") << 1 << QByteArray() << true << true << false << QString();
-    QTest::newRow("location 1 first, unchecked") << 1 << path << true << true << false << QString(path);
-    QTest::newRow("location 2 with the file") << 0 << QByteArray() << true << true << false << "FOLDER/msinfo32.exe";
-    QTest::newRow("location 2 without it") << 0 << QByteArray() << true << false << false << QString();
-    QTest::newRow("start fails") << 1 << path << false << false << true << QString(path);
-    QTest::newRow("no location") << 0 << QByteArray() << false << false << false << QString();
+    QTest::newRow("text with its NUL") << 1 << path + '\0' << 0 << QString(path);
+    QTest::newRow("text without NUL") << 1 << path << 0 << QString(path);
+    QTest::newRow("exactly 1024 bytes") << 1 << QByteArray(1024, 'a') << 0 << QString(1024, u'a');
+    QTest::newRow("over 1024 bytes") << 1 << QByteArray(1025, 'a') << 0 << QString();
+    QTest::newRow("number") << 4 << QByteArray("\x1f\xab\0\0", 4) << 0 << "&hAB1F";
+    QTest::newRow("expandable text") << 2 << path + '\0' << 0 << "";
+    QTest::newRow("size 0 ends the command") << 1 << QByteArray() << 2 << QString();
+    QTest::newRow("location 1 first, unchecked") << 1 << path << 2 << QString(path);
+    QTest::newRow("location 2 with the file") << 0 << QByteArray() << 2 << "FOLDER/msinfo32.exe";
+    QTest::newRow("key without the value") << -1 << path << 2 << "FOLDER/msinfo32.exe";
+    QTest::newRow("location 2 without it") << 0 << QByteArray() << 1 << QString();
+    QTest::newRow("start fails") << 1 << QByteArray("FAILING") << 0 << "FAILING";
+    QTest::newRow("no location") << 0 << QByteArray() << 0 << QString();
 }
 
+// What is not started, found or not, is said in one message; no key is left open.
 void TestAboutWindow::sysInfoFollowsTheRegistry()
 {
     QFETCH(int, pathType);
     QFETCH(QByteArray, pathData);
-    QFETCH(bool, location2);
-    QFETCH(bool, programFile);
-    QFETCH(bool, startFails);
+    QFETCH(int, location2);
     QFETCH(QString, started);
     TemporaryFolder folder;
     started.replace(QLatin1String("FOLDER"), folder.path());
-    if (programFile)
+    if (location2 == 2)
         folder.create(QStringLiteral("msinfo32.exe"));
-    QHash<QByteArray, QHash<QByteArray, MemoryRegistry::Value>> &keys = m_program->registry.keys;
+    MemoryRegistry &registry = m->program.registry;
     if (pathType != 0)
-        keys[SysInfoPathKey][SysInfoPathValue] = {quint32(pathType), pathData};
-    if (location2)
-        keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText, folder.path().toUtf8() + '\0'};
-    if (startFails)
-        m_program->programStarter.failing.append(started);
+        registry.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
+    if (location2 != 0)
+        registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText,
+                                                                               folder.path().toUtf8() + '\0'};
+    m->program.programStarter.failing = {QString(""), QStringLiteral("FAILING")};
 
-    control<QPushButton>(*m_window, "cmdSysInfo")->click();
+    m->aboutWindow();
+    m->click("frmAbout", "cmdSysInfo");
 
-    QCOMPARE(m_program->programStarter.started, started.isNull() ? QStringList() : QStringList{started});
-    QCOMPARE(showsUnavailableMessage(), started.isNull() || startFails);
-    QVERIFY(m_program->registry.openKeys.isEmpty());
+    QCOMPARE(m->program.programStarter.started, started.isNull() ? QStringList() : QStringList{started});
+    QCOMPARE(m->messageCount(), int(started.isNull() || m->program.programStarter.failing.contains(started)));
+    QVERIFY(registry.openKeys.isEmpty());
 }
 
-void TestAboutWindow::systemRegistryFindsProgramOnPath_data()
+// The system's registry finds the information program on PATH and the system starts it.
+void TestAboutWindow::systemFindsProgramOnPath()
 {
-    QTest::addColumn<bool>("installed");
-    QTest::newRow("hardinfo first on PATH") << true;
-    QTest::newRow("empty PATH") << false;
-}
-
-void TestAboutWindow::systemRegistryFindsProgramOnPath()
-{
-    QFETCH(bool, installed);
     TemporaryFolder bin;
     bin.create(QStringLiteral("hardinfo"), "#!/bin/sh\n: > \"$0.started\"\n");
-    QFile(bin.filePath(QStringLiteral("hardinfo"))).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(bin.filePath(QStringLiteral("hardinfo")), QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", installed ? bin.path().toUtf8() : QByteArray());
     SystemRegistry registry;
     SystemProgramStarter starter;
-    ProgramContext context = m_program->context;
-    ProgramContext system{context.fileSystem, context.messages, context.volumes, context.currentFolders,
-                          registry,           starter,          context.randomNumbers, context.help};
+    const ProgramContext &test = m->program.context;
+    ProgramContext system{test.fileSystem, test.messages, test.volumes, test.currentFolders,
+                          registry,        starter,       test.randomNumbers, test.help};
     frmAbout window(system);
-
-    control<QPushButton>(window, "cmdSysInfo")->click();
+    for (const QByteArray &path : {QByteArray(), bin.path().toUtf8()}) {
+        qputenv("PATH", path);
+        QMetaObject::invokeMethod(&window, "cmdSysInfo_Click");
+    }
     qputenv("PATH", oldPath);
 
-    QCOMPARE(showsUnavailableMessage(), !installed);
-    if (installed)
-        QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("hardinfo.started"))));
+    QCOMPARE(m->messageCount(), 1);
+    QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("hardinfo.started"))));
 }
 
 QTEST_MAIN(TestAboutWindow)

@@ -1,42 +1,31 @@
 #include "gui/folder/DriveList.h"
 #include "gui/folder/FolderList.h"
-#include "gui/main/cserel.h"
+#include "gui/main/FileCountText.h"
 #include "gui/main/FileList.h"
+#include "support/ScriptedFileSystem.h"
 #include "support/TemporaryFolder.h"
-#include "support/TestProgram.h"
-#include "support/UnreadyDrives.h"
-#include "support/WindowControls.h"
+#include "support/WindowFixture.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <sys/stat.h>
 
 namespace {
 
-// The main window over a drive "FOTO" whose root may be made unready.
+// The program with a drive "FOTO" of its own, whose root may be made unready.
 struct Program {
-    Program()
-    {
-        program.volumes.volumes.append({folder.path(), QStringLiteral("FOTO")});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
+    Program() { windows.program.volumes.volumes.append({folder.path(), QStringLiteral("FOTO")}); }
 
     LocalFileSystem local;
     TemporaryFolder folder;
-    UnreadyDrives drives{local};
-    TestProgram program{&drives};
-    cserel window{program.context};
+    ScriptedFileSystem drives{local};
+    WindowFixture windows{&drives};
 };
 
 } // namespace
 
-// The folder chooser, opened from the main window's "Új könyvtár" as the user opens it.
 class TestFolderChooser : public QObject {
     Q_OBJECT
 
@@ -45,171 +34,114 @@ private slots:
     void cleanup() { m.reset(); }
     void handsFolderToMainWindow_data();
     void handsFolderToMainWindow();
-    void secondOpeningShowsLastFolder();
-    void keyboard();
-    void unreadyDrive_data();
-    void unreadyDrive();
+    void selectingADrive_data();
+    void selectingADrive();
 
 private:
-    QWidget *openChooser();
-    void openFolder(const QString &path);
-    void doubleClickLastFolder();
-    QString mainText(const char *name) const { return control<QWidget>(m->window, name)->property("text").toString(); }
-    QString path() const { return m->folder.path(); }
-    QString path(const QString &name) const { return m->folder.filePath(name); }
-    FolderList *dir1() const { return control<FolderList>(*m_chooser, "Dir1"); }
-    DriveList *drive1() const { return control<DriveList>(*m_chooser, "Drive1"); }
-    QLineEdit *text1() const { return control<QLineEdit>(*m_chooser, "Text1"); }
+    QString path(const QString &name = {}) const { return m->folder.filePath(name); }
+    QString mainText(const char *name) const { return m->windows.text("cserel", name); }
+    FolderList *dir1() const { return m->windows.find<FolderList>("indit", "Dir1"); }
+    DriveList *drive1() const { return m->windows.find<DriveList>("indit", "Drive1"); }
+    QLineEdit *text1() const { return m->windows.find<QLineEdit>("indit", "Text1"); }
 
     std::unique_ptr<Program> m;
-    QWidget *m_chooser = nullptr;
 };
 
-QWidget *TestFolderChooser::openChooser()
-{
-    QTest::mouseClick(control<QPushButton>(m->window, "Command2"), Qt::LeftButton);
-    m_chooser = topLevelWindow("indit");
-    return m_chooser;
-}
-
-void TestFolderChooser::openFolder(const QString &path)
-{
-    dir1()->setPath(DiskName::fromText(path));
-    QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
-}
-
-// Double-clicks the last entry of the folder list, then "OK".
-void TestFolderChooser::doubleClickLastFolder()
-{
-    const QPoint place = dir1()->visualItemRect(dir1()->item(dir1()->count() - 1)).center();
-    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, place);
-    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, place);
-    QTest::mouseClick(control<QPushButton>(*m_chooser, "Command1"), Qt::LeftButton);
-}
-
-// A folder opened by a double click, whatever the encoding of its name, is handed to the main
-// window with its file count and its name in front of the new names; the close box (no folder)
-// brings the main window back as it was.
+// A folder opened by a double click or by Enter, whatever the encoding of its name, goes to the
+// main window with its file count and its name in front of the new names; the close box brings
+// the main window back as it was. Typing into the path box, and Enter on the open folder, change
+// nothing. The chooser comes back where and as it was left, and reads its drive list again when
+// it drops down.
 void TestFolderChooser::handsFolderToMainWindow_data()
 {
     QTest::addColumn<QByteArray>("folder");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("count");
-
-    QTest::newRow("photo folder") << QByteArray("Ny\xC3\xA1r") << "Nyár" << " 2  db file";
-    QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz" << " 2  db file";
-    QTest::newRow("empty folder") << QByteArray("\xC3\xBCres") << "üres" << " 0  db file";
-    QTest::newRow("root") << QByteArray("/") << "" << "";
-    QTest::newRow("close box") << QByteArray() << "" << "";
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("openedBy");
+    QTest::newRow("double-click") << QByteArray("Ny\xC3\xA1r") << "Nyár" << "double-click";
+    QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz" << "double-click";
+    QTest::newRow("Enter") << QByteArray("T\xC3\xA9l") << "Tél" << "Enter";
+    QTest::newRow("close box") << QByteArray("Ny\xC3\xA1r") << "Nyár" << "close box";
 }
 
 void TestFolderChooser::handsFolderToMainWindow()
 {
     QFETCH(QByteArray, folder);
-    QFETCH(QString, text);
-    QFETCH(QString, count);
-    const QString before = mainText("Label5");
-    const QString countBefore = mainText("Label1");
-    const QString opened = folder.isEmpty() ? before : folder == "/" ? QStringLiteral("/") : path(text);
-    QVERIFY(folder.size() < 2 || ::mkdir((QFile::encodeName(path()) + '/' + folder).constData(), 0700) == 0);
-    if (count.startsWith(u" 2"))
-        for (const QByteArray file : {"/K\xE9p.jpg", "/b.jpg"})
-            m->folder.createOnDisk(folder + file, file);
-    QVERIFY(openChooser());
-    QVERIFY(m->window.isHidden());
-
-    dir1()->setPath(m->folder.diskPath());
-    if (folder.isEmpty())
-        QVERIFY(!m_chooser->close());
-    else if (folder == "/")
-        openFolder(opened);
-    else
-        doubleClickLastFolder();
-
-    QVERIFY(m_chooser->isHidden());
-    QVERIFY(m->window.isVisible());
-    QCOMPARE(mainText("Label5"), opened);
-    QCOMPARE(mainText("Text1"), folder.isEmpty() ? QString() : text + u'_');
-    if (folder != "/")
-        QCOMPARE(mainText("Label1"), count.isEmpty() ? countBefore : count);
-    if (!count.startsWith(u" 2"))
-        return;
-    control<QCheckBox>(m->window, "Check4")->click();
-    QTest::mouseClick(control<QPushButton>(m->window, "Command1"), Qt::LeftButton);
-    QCOMPARE(control<FileList>(m->window, "File1")->name(0), text + "_000.jpg");
-    QVERIFY(m->program.messages.requests.isEmpty());
-}
-
-// A drive's current folder, since removed, gives way to its nearest existing parent; the chooser
-// comes back where it was; its drive list is read again when it opens.
-void TestFolderChooser::secondOpeningShowsLastFolder()
-{
-    QDir().mkpath(path("Tél"));
-    m->program.currentFolders.makeCurrent(path(), path("Tél/Hó"));
-    QVERIFY(openChooser());
+    QFETCH(QString, name);
+    QFETCH(QString, openedBy);
+    const bool closed = openedBy == QLatin1String("close box");
+    QVERIFY(::mkdir((QFile::encodeName(path()) + '/' + folder).constData(), 0700) == 0);
+    for (const QByteArray file : {"/K\xE9p.jpg", "/b.jpg"})
+        m->folder.createOnDisk(folder + file, file);
+    const QStringList before = {mainText("Label5"), mainText("Label1"), mainText("Text1")};
+    QWidget *chooser = m->windows.openChooser();
+    QVERIFY(m->windows.mainWindow().isHidden());
     drive1()->setCurrentIndex(1);
-    QCOMPARE(dir1()->path(), path("Tél"));
-    openFolder(path("Tél"));
-    m_chooser->move(m_chooser->pos() + QPoint(17, 23));
-    const QPoint place = m_chooser->pos();
-    m->program.volumes.volumes.append({path("Tél"), QStringLiteral("USB")});
+    QTest::keyClicks(text1(), QStringLiteral("/etc"));
+    QTest::keyClick(dir1(), Qt::Key_Return);
+    QCOMPARE(QStringList({dir1()->path(), text1()->text()}), QStringList(2, path()));
 
-    QCOMPARE(openChooser(), m_chooser);
+    if (closed) {
+        QVERIFY(!chooser->close());
+    } else {
+        if (openedBy == QLatin1String("Enter")) {
+            QTest::keyClick(dir1(), Qt::Key_Down);
+            QTest::keyClick(dir1(), Qt::Key_Return);
+        } else {
+            const QPoint place = dir1()->visualItemRect(dir1()->item(dir1()->count() - 1)).center();
+            QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, place);
+            QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, place);
+        }
+        QCOMPARE(text1()->text(), path(name));
+        m->windows.click("indit", "Command1");
+    }
+
+    QVERIFY(chooser->isHidden());
+    QVERIFY(m->windows.mainWindow().isVisible());
+    const QStringList after = {mainText("Label5"), mainText("Label1"), mainText("Text1")};
+    QCOMPARE(after, closed ? before : QStringList({path(name), fileCountText(2), name + u'_'}));
+    if (!closed) {
+        m->windows.click("cserel", "Check4");
+        m->windows.click("cserel", "Command1");
+        QCOMPARE(m->windows.find<FileList>("cserel", "File1")->model()->index(0, 0).data().toString(), name + "_000.jpg");
+    }
+
+    chooser->move(chooser->pos() + QPoint(17, 23));
+    const QStringList left = {text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())};
+    m->windows.program.volumes.volumes.append({path(name), QStringLiteral("USB")});
+    QCOMPARE(m->windows.openChooser(), chooser);
     static_cast<QComboBox *>(drive1())->showPopup();
     drive1()->hidePopup();
-
-    QCOMPARE(text1()->text(), path("Tél"));
-    QCOMPARE(m_chooser->pos(), place);
-    QCOMPARE(drive1()->count(), 3);
-    QCOMPARE(drive1()->drive(), path());
+    QCOMPARE(QStringList({text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())}), left);
+    QCOMPARE(QStringList({QString::number(drive1()->count()), drive1()->drive()}), QStringList({"3", path()}));
 }
 
-// Typing into the path box changes nothing; Enter opens the highlighted folder.
-void TestFolderChooser::keyboard()
+// Retried until ready, a drive opens at its current folder, or at the nearest existing parent of
+// it; given up, the previous drive and folder stay.
+void TestFolderChooser::selectingADrive_data()
 {
-    QVERIFY(QDir(path()).mkpath(QStringLiteral("a")) && QDir(path()).mkpath(QStringLiteral("b")));
-    QVERIFY(openChooser());
-    dir1()->setPath(m->folder.diskPath());
-
-    QTest::keyClicks(text1(), QStringLiteral("/etc"));
-    QTest::keyClick(text1(), Qt::Key_Backspace);
-    QTest::keyClick(dir1(), Qt::Key_Return);
-    QCOMPARE(text1()->text(), path());
-    QCOMPARE(dir1()->path(), path());
-
-    QTest::keyClick(dir1(), Qt::Key_Down);
-    QTest::keyClick(dir1(), Qt::Key_Down);
-    QTest::keyClick(dir1(), Qt::Key_Return);
-    QCOMPARE(dir1()->path(), path("b"));
-    QCOMPARE(text1()->text(), path("b"));
-}
-
-// Retried until ready, the drive opens; given up, the previous drive and folder stay.
-void TestFolderChooser::unreadyDrive_data()
-{
-    QTest::addColumn<int>("times");
+    QTest::addColumn<int>("unready"); // attempts that find the drive unready, -1 for ever
     QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
-    QTest::addColumn<bool>("opens");
-
-    QTest::newRow("retried until ready") << 2 << QList{QMessageBox::Retry, QMessageBox::Retry} << true;
-    QTest::newRow("given up") << -1 << QList{QMessageBox::Retry, QMessageBox::Cancel} << false;
+    QTest::newRow("ready") << 0 << QList<QMessageBox::StandardButton>();
+    QTest::newRow("retried until ready") << 2 << QList{QMessageBox::Retry, QMessageBox::Retry};
+    QTest::newRow("given up") << -1 << QList{QMessageBox::Retry, QMessageBox::Cancel};
 }
 
-void TestFolderChooser::unreadyDrive()
+void TestFolderChooser::selectingADrive()
 {
-    QFETCH(int, times);
-    QFETCH(bool, opens);
-    m->drives.makeUnready(path() + u'/', FileCondition::DiskNotReady, times);
+    QFETCH(int, unready);
     QFETCH(QList<QMessageBox::StandardButton>, answers);
-    m->program.messages.answers = answers;
-    QVERIFY(openChooser());
+    QVERIFY(QDir().mkpath(path("Tél")));
+    m->windows.program.currentFolders.makeCurrent(path(), path("Tél/Hó"));
+    m->drives.makeUnready(path() + u'/', FileCondition::DiskNotReady, unready);
+    m->windows.program.messages.answers = answers;
+    m->windows.openChooser();
     const QString before = dir1()->path();
 
     drive1()->setCurrentIndex(1);
 
-    QCOMPARE(m->program.messages.requests.size(), 2);
-    QCOMPARE(drive1()->drive(), opens ? path() : QStringLiteral("/"));
-    QCOMPARE(dir1()->path(), opens ? path() : before);
+    QCOMPARE(m->windows.messageCount(), answers.size());
+    QCOMPARE(drive1()->drive(), unready < 0 ? QStringLiteral("/") : path());
+    QCOMPARE(dir1()->path(), unready < 0 ? before : path("Tél"));
     QCOMPARE(text1()->text(), dir1()->path());
 }
 

@@ -1,123 +1,68 @@
 #include "gui/help/HelpWindow.h"
-#include "gui/main/cserel.h"
-#include "support/TestProgram.h"
-#include "support/WindowControls.h"
+#include "support/WindowFixture.h"
 
 #include <QApplication>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
-
-#include <functional>
 
 // Leaving the program with its real windows inside a real event loop.
 class TestLeaving : public QObject {
     Q_OBJECT
 
 private slots:
-    void exitShowsAboutThenEnds_data();
-    void exitShowsAboutThenEnds();
-    void closeBoxEndsAtOnce_data();
-    void closeBoxEndsAtOnce();
-
-private:
-    static int runUntilQuit(const std::function<void()> &steps);
-    static QStringList windowsOfProgram(bool shownOnly);
+    void leavingEndsTheProgram_data();
+    void leavingEndsTheProgram();
 };
 
-// Runs the event loop with `steps` as its first event; the loop's exit status, or -1 when the
-// program did not end.
-int TestLeaving::runUntilQuit(const std::function<void()> &steps)
+// "Kilépés" leaves the About window as the only one, and closing it in any way ends the program;
+// the main window's close box ends it at once, whatever else was open.
+void TestLeaving::leavingEndsTheProgram_data()
 {
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-    guard.start(5000);
-    QTimer::singleShot(0, steps);
-    const int status = QApplication::exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return status;
-}
-
-QStringList TestLeaving::windowsOfProgram(bool shownOnly)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList names;
-    for (const char *name : {"cserel", "indit", "frmAbout"}) {
-        const QWidget *window = topLevelWindow(name);
-        if (window && (!shownOnly || window->isVisible()))
-            names.append(QLatin1String(name));
-    }
-    return names;
-}
-
-void TestLeaving::exitShowsAboutThenEnds_data()
-{
-    QTest::addColumn<bool>("chooserOpened");
-    QTest::addColumn<QString>("closedBy");
-    QTest::newRow("OK") << false << "OK";
-    QTest::newRow("Enter, after the chooser") << true << "Enter";
-    QTest::newRow("Escape") << false << "Escape";
-    QTest::newRow("close box, after the chooser") << true << "close box";
-}
-
-void TestLeaving::exitShowsAboutThenEnds()
-{
-    QFETCH(bool, chooserOpened);
-    QFETCH(QString, closedBy);
-    TestProgram program;
-    auto *mainWindow = new cserel(program.context);
-    mainWindow->show();
-    QStringList afterExit;
-    const int status = runUntilQuit([&] {
-        if (chooserOpened) {
-            control<QPushButton>(*mainWindow, "Command2")->click();
-            control<QPushButton>(*topLevelWindow("indit"), "Command1")->click();
-        }
-        control<QPushButton>(*mainWindow, "Command3")->click();
-        afterExit = windowsOfProgram(false);
-        QWidget *about = topLevelWindow("frmAbout");
-        if (closedBy == QLatin1String("OK"))
-            control<QPushButton>(*about, "cmdOK")->click();
-        else if (closedBy == QLatin1String("close box"))
-            about->windowHandle()->close();
-        else
-            QTest::keyClick(about->focusWidget(), closedBy == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
-    });
-    QCOMPARE(afterExit, QStringList{"frmAbout"});
-    QCOMPARE(status, 0);
-    QCOMPARE(windowsOfProgram(false), QStringList());
-}
-
-void TestLeaving::closeBoxEndsAtOnce_data()
-{
-    QTest::addColumn<bool>("chooserHidden");
+    QTest::addColumn<bool>("chooserUsed");
     QTest::addColumn<bool>("helpShown");
-    QTest::newRow("alone") << false << false;
-    QTest::newRow("chooser hidden behind") << true << false;
-    QTest::newRow("help shown") << false << true;
+    QTest::addColumn<QString>("aboutClosedBy"); // empty: the main window's close box, no About window
+    QTest::newRow("exit, OK") << false << false << "OK";
+    QTest::newRow("exit after the chooser, Enter") << true << false << "Enter";
+    QTest::newRow("exit, Escape") << false << true << "Escape";
+    QTest::newRow("exit after the chooser, close box") << true << false << "close box";
+    QTest::newRow("close box") << false << false << "";
+    QTest::newRow("close box, chooser hidden") << true << false << "";
+    QTest::newRow("close box, help shown") << false << true << "";
 }
 
-void TestLeaving::closeBoxEndsAtOnce()
+void TestLeaving::leavingEndsTheProgram()
 {
-    QFETCH(bool, chooserHidden);
+    QFETCH(bool, chooserUsed);
     QFETCH(bool, helpShown);
-    TestProgram program;
-    auto *mainWindow = new cserel(program.context);
-    mainWindow->show();
-    const int status = runUntilQuit([&] {
-        if (chooserHidden) {
-            control<QPushButton>(*mainWindow, "Command2")->click();
-            control<QPushButton>(*topLevelWindow("indit"), "Command1")->click();
-            QCOMPARE(windowsOfProgram(true), QStringList{"cserel"});
+    QFETCH(QString, aboutClosedBy);
+    WindowFixture m;
+    QStringList afterExit;
+    QTimer::singleShot(5000, &m.program.help, [] { QCoreApplication::exit(-1); }); // gone with the row's program
+    QTimer::singleShot(0, [&] {
+        if (chooserUsed) {
+            m.openChooser();
+            m.click("indit", "Command1");
         }
         if (helpShown)
-            program.help.showTopic(0);
-        mainWindow->windowHandle()->close();
+            m.program.help.showTopic(0);
+        if (aboutClosedBy.isEmpty()) {
+            m.mainWindow().windowHandle()->close();
+            return;
+        }
+        m.click("cserel", "Command3");
+        afterExit = WindowFixture::openWindows();
+        QWidget *about = m.window("frmAbout");
+        if (aboutClosedBy == QLatin1String("OK"))
+            m.click("frmAbout", "cmdOK");
+        else if (aboutClosedBy == QLatin1String("close box"))
+            about->windowHandle()->close();
+        else
+            QTest::keyClick(about->focusWidget(),
+                            aboutClosedBy == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
     });
-    QCOMPARE(status, 0);
-    QCOMPARE(windowsOfProgram(false), QStringList());
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(afterExit, aboutClosedBy.isEmpty() ? QStringList() : QStringList{"frmAbout"});
+    QCOMPARE(WindowFixture::openWindows(), QStringList());
 }
 
 QTEST_MAIN(TestLeaving)
