@@ -1,7 +1,7 @@
 #include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
 #include "platform/LocalFileSystem.h"
-#include "support/FailingFileSystem.h"
+#include "support/ScriptedFileSystem.h"
 #include "support/ScriptedWindow.h"
 #include "support/TemporaryFolder.h"
 
@@ -159,7 +159,8 @@ void TestRenameCommand::run()
         folder.createOnDisk(name, name);
     const QByteArray readOnly = QFile::encodeName(folder.path()) + '/' + files.first();
     ::chmod(readOnly.constData(), 0444);
-    FailingFileSystem fileSystem(m_fileSystem, failAt, FileCondition::AlreadyOpen);
+    ScriptedFileSystem fileSystem(m_fileSystem);
+    fileSystem.failingRename = failAt;
     fileSystem.parkedName = QStringLiteral(".atnevezes-7-1");
     const auto remove = [&] { removed == u"folder" ? QDir(folder.path()).removeRecursively() : QFile::remove(folder.filePath(removed)); };
     if (failAt > 0 && !removed.isEmpty())

@@ -68,13 +68,14 @@ void TestMountTable::volumeHoldingPath_data()
     QTest::newRow("the root itself") << "/media/a" << 0;
     QTest::newRow("a folder the root's path is a prefix of") << "/media/ab/x" << 1;
     QTest::newRow("elsewhere") << "/home" << 1;
+    QTest::newRow("below the deepest root, listed last") << "/media/a/b/c" << 2;
 }
 
-// The deeper root comes first, as a later mount may be listed.
+// Roots come in no particular order: a later mount may be deeper or shallower.
 void TestMountTable::volumeHoldingPath()
 {
     QFETCH(QString, path);
-    QTEST(volumeIndexHolding({{"/media/a/", {}}, {"/", {}}}, path), "index");
+    QTEST(volumeIndexHolding({{"/media/a/", {}}, {"/", {}}, {"/media/a/b", {}}}, path), "index");
 }
 
 void TestMountTable::openFolderIsFoundInTheTable()

@@ -2,8 +2,8 @@
 #include "gui/folder/FolderList.h"
 #include "gui/main/FileCountText.h"
 #include "gui/main/FileList.h"
+#include "support/ScriptedFileSystem.h"
 #include "support/TemporaryFolder.h"
-#include "support/UnreadyDrives.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>
@@ -20,7 +20,7 @@ struct Program {
 
     LocalFileSystem local;
     TemporaryFolder folder;
-    UnreadyDrives drives{local};
+    ScriptedFileSystem drives{local};
     WindowFixture windows{&drives};
 };
 
