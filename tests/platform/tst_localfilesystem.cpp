@@ -77,7 +77,8 @@ void TestLocalFileSystem::renameOutcomes_data()
     QTest::newRow("case only") << "a.txt" << "A.TXT" << FileError() << QStringList{"A.TXT", "B.TXT"};
     QTest::newRow("taken") << "a.txt" << "B.TXT" << FileError(FileCondition::NameTaken) << unchanged;
     QTest::newRow("gone") << "x.txt" << "y.txt" << FileError(FileCondition::PathNotFound) << unchanged;
-    QTest::newRow("too long") << "a.txt" << QString(300, u'n') << FileError(FileCondition::InvalidFileName) << unchanged;
+    QTest::newRow("longest") << "a.txt" << QString(255, u'n') << FileError() << QStringList{"B.TXT", QString(255, u'n')};
+    QTest::newRow("too long") << "a.txt" << QString(256, u'n') << FileError(FileCondition::InvalidFileName) << unchanged;
 }
 
 void TestLocalFileSystem::renameOutcomes()

@@ -44,13 +44,9 @@ public:
     // The kernel looks for the new name before it asks the file system about the flag.
     int renameNoReplace(int, const char *from, const char *to) override
     {
-        if (has(to))
-            return EEXIST;
-        if (!m_knowsNoReplaceFlag)
-            return EINVAL;
-        if (from[0] == '.' && ioFailures > 0 && ioFailures--)
-            return EIO;
-        return move(from, to);
+        if (has(to) || !m_knowsNoReplaceFlag)
+            return has(to) ? EEXIST : EINVAL;
+        return from[0] == '.' && ioFailures-- > 0 ? EIO : move(from, to);
     }
 
     int renamePlain(int, const char *from, const char *to) override
