@@ -69,9 +69,9 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
     Failure failure = runLocked(RunKind::WholeList, folder.get(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
-        failure = runAfterPass(*folder, settings, &RenameRun::jpePass);
+        failure = runLaterPass(*folder, LaterPass::Jpe);
     if (!failure && settings.accentFolding && !settings.numbering)
-        failure = runAfterPass(*folder, settings, &RenameRun::accentPass);
+        failure = runLaterPass(*folder, LaterPass::Accents);
     return failure;
 }
 
@@ -84,7 +84,7 @@ RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
     Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), count,
                                 [&](RenameFolder &open) { return selectedMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
-        failure = runAfterPass(*folder, settings, &RenameRun::jpePass);
+        failure = runLaterPass(*folder, LaterPass::Jpe);
     return failure;
 }
 
@@ -102,9 +102,9 @@ RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, int 
     return failure;
 }
 
-RenameRun::Failure RenameRun::runAfterPass(RenameFolder &folder, const RenameSettings &settings, AfterPass pass)
+RenameRun::Failure RenameRun::runLaterPass(RenameFolder &folder, LaterPass pass)
 {
-    const Failure failure = (this->*pass)(folder, settings);
+    const Failure failure = laterPass(folder, pass);
     m_window.refreshFiles();
     return failure;
 }
@@ -141,30 +141,18 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
     return std::nullopt;
 }
 
-// Only names whose last three characters are "jpe" in any case are touched.
-RenameRun::Failure RenameRun::jpePass(RenameFolder &folder, const RenameSettings &)
+// A pass over the re-read list: each name that the pass touches gets its new name from the
+// rule. The jpe pass touches names whose last three characters are "jpe" in any case; the
+// accent pass every name, also when folding changes nothing.
+RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
 {
     const int count = m_window.fileCount();
     for (int index = 0; index < count; ++index) {
         holdEntry(index);
-        if (!hasJpeExtension(m_entry.text))
+        if (pass == LaterPass::Jpe && !hasJpeExtension(m_entry.text))
             continue;
-        const std::optional<QString> newName = rewriteJpeExtension(m_entry.text);
-        if (!newName)
-            return nameTooShort();
-        if (const Failure failure = fileStep(folder, *newName))
-            return failure;
-    }
-    return std::nullopt;
-}
-
-// Every listed file goes through the step, also when folding changes nothing.
-RenameRun::Failure RenameRun::accentPass(RenameFolder &folder, const RenameSettings &)
-{
-    const int count = m_window.fileCount();
-    for (int index = 0; index < count; ++index) {
-        holdEntry(index);
-        const std::optional<QString> newName = foldedNewName(m_entry.text);
+        const std::optional<QString> newName =
+            pass == LaterPass::Jpe ? rewriteJpeExtension(m_entry.text) : foldedNewName(m_entry.text);
         if (!newName)
             return nameTooShort();
         if (const Failure failure = fileStep(folder, *newName))

@@ -30,7 +30,7 @@ public:
 
 private:
     using Failure = std::optional<RenameFailure>;
-    using AfterPass = Failure (RenameRun::*)(RenameFolder &, const RenameSettings &);
+    enum class LaterPass { Jpe, Accents };
     using RunKind = NameRules::RunKind;
 
     Failure nevez(const RenameSettings &settings);
@@ -38,13 +38,12 @@ private:
 
     Failure wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
-    Failure jpePass(RenameFolder &folder, const RenameSettings &settings);
-    Failure accentPass(RenameFolder &folder, const RenameSettings &settings);
+    Failure laterPass(RenameFolder &folder, LaterPass pass);
     Failure undoPass(RenameFolder &folder, const std::vector<RenameStep> &steps);
 
     template<typename Pass>
     Failure runLocked(RunKind kind, RenameFolder *folder, int count, Pass pass);
-    Failure runAfterPass(RenameFolder &folder, const RenameSettings &settings, AfterPass pass);
+    Failure runLaterPass(RenameFolder &folder, LaterPass pass);
 
     void prepareProgressBar(int count);
     void releaseProgressBar();
