@@ -72,7 +72,6 @@ void TestLocalFileSystem::renameOutcomes_data()
     QTest::addColumn<QStringList>("after");
 
     const QStringList unchanged = {"B.TXT", "a.txt"};
-    QTest::newRow("plain") << "a.txt" << "c.txt" << FileError() << QStringList{"B.TXT", "c.txt"};
     QTest::newRow("same name") << "a.txt" << "a.txt" << FileError() << unchanged;
     QTest::newRow("case only") << "a.txt" << "A.TXT" << FileError() << QStringList{"A.TXT", "B.TXT"};
     QTest::newRow("taken") << "a.txt" << "B.TXT" << FileError(FileCondition::NameTaken) << unchanged;
