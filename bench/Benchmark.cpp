@@ -1,6 +1,7 @@
 #include "Benchmark.h"
 
 #include "BestOf.h"
+#include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
 #include "FloorCalls.h"
 #include "gui/main/FileList.h"
@@ -12,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -41,6 +43,18 @@ QByteArray digestOf(const QList<Name> &names)
     return hash.result();
 }
 
+// The fingerprint the sample folder gives for a folder that holds exactly these names.
+QByteArray folderDigestOf(QByteArrayList names)
+{
+    std::sort(names.begin(), names.end());
+    return digestOf(names);
+}
+
+std::optional<RenameFailure> nothing(RenameCommand &)
+{
+    return std::nullopt;
+}
+
 // The names the list holds, in its order. The names are shared with the list, not copied.
 QByteArrayList namesOf(const FileList &list)
 {
@@ -59,9 +73,56 @@ Benchmark::Benchmark(ResultTable &table)
 {
 }
 
-void Benchmark::measureRun(SampleFolder &folder, const RunConfiguration &configuration)
+double Benchmark::measureRun(SampleFolder &folder, const RunConfiguration &configuration)
 {
-    compareRunWithFloor(folder, configuration, [&] { return realRun(folder, configuration); });
+    const RenameSettings settings = configuration.settings(folder.path());
+    return compareRunWithFloor(
+        folder, {QStringLiteral("run: ") + configuration.label, configuration.targetRatio, Leaves::NewNames},
+        [&] {
+            return commandRun(folder, nothing, [&](RenameCommand &command) { return command.Command1_Click(settings); });
+        },
+        [&] { return floorRunMs(folder, configuration); });
+}
+
+// The play renames nothing, so every play starts from the same names; the previous result is
+// dropped before each, so no play pays for freeing another's. What it predicts is then held
+// against the names a run leaves.
+void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &configuration, double checkedRunMs)
+{
+    const QString label = QStringLiteral("play: ") + configuration.label;
+    announce(label, folder.fileCount());
+    folder.reset();
+    const RenameSettings settings = configuration.settings(folder.path());
+    QuietWindow window(m_fileSystem, folder.path());
+    std::optional<PlayedRun> played;
+    const double ms = bestOfMilliseconds(
+        repetitions, [&] { played.reset(); }, [&] { played = playRun(window, m_fileSystem, settings); });
+
+    const bool playedThrough = played && !played->failure;
+    const QByteArray predicted = played ? folderDigestOf(played->finalNames) : QByteArray();
+    played.reset();
+    const bool ranThrough = !RenameCommand(window, m_fileSystem).Command1_Click(settings);
+    const bool correct = playedThrough && ranThrough && predicted == folder.namesDigest();
+    if (!correct)
+        note(label, folder.fileCount(), QStringLiteral("the play predicted other names than the run left"));
+    note(label, folder.fileCount(),
+         QStringLiteral("the check before a run costs %1 ms, %2% of the checked run")
+             .arg(QString::number(ms, 'f', 1), QString::number(100 * ms / checkedRunMs, 'f', 1)));
+    m_table.addRow({label, folder.fileCount(), ms, 0, 0, correct, playLimitMs});
+}
+
+// Each undo takes back a run made untimed just before it.
+void Benchmark::measureUndo(SampleFolder &folder, const RunConfiguration &configuration)
+{
+    const RenameSettings settings = configuration.settings(folder.path());
+    compareRunWithFloor(
+        folder, {QStringLiteral("undo: ") + configuration.label, undoTargetRatio, Leaves::SampleNames},
+        [&] {
+            return commandRun(
+                folder, [&](RenameCommand &command) { return command.Command1_Click(settings); },
+                [](RenameCommand &command) { return command.undoLastRun(); });
+        },
+        [&] { return floorUndoMs(folder, configuration); });
 }
 
 void Benchmark::measureListing(SampleFolder &folder)
@@ -91,54 +152,69 @@ void Benchmark::measureWindowListing(SampleFolder &folder)
 // The window opens for the run and is closed again before the floor runs, as in the listing.
 void Benchmark::measureWindowRun(SampleFolder &folder)
 {
-    compareRunWithFloor(folder, RunConfiguration::windowStart(), [&] {
-        MainWindowProgram program;
-        return windowRun(folder, program);
-    });
+    const RunConfiguration configuration = RunConfiguration::windowStart();
+    compareRunWithFloor(
+        folder, {QStringLiteral("window: run, ") + configuration.label, configuration.targetRatio, Leaves::NewNames},
+        [&] {
+            MainWindowProgram program;
+            return windowRun(folder, program);
+        },
+        [&] { return floorRunMs(folder, configuration); });
 }
 
-// The run is only fairly compared when it went through and left the same names as the floor.
-void Benchmark::compareRunWithFloor(SampleFolder &folder, const RunConfiguration &configuration,
-                                    const std::function<RunOutcome()> &measureRealRun)
+// The run is only fairly compared when it went through and left the same names as the floor,
+// and those are the names it must leave. Returns the run's time.
+double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &comparison,
+                                      const std::function<RunOutcome()> &measureRealRun,
+                                      const std::function<double()> &measureFloor)
 {
-    announce(configuration.label, folder.fileCount());
+    announce(comparison.label, folder.fileCount());
     folder.reset();
     const QByteArray sampleNames = folder.namesDigest();
 
     const RunOutcome real = measureRealRun();
     const QByteArray realResult = folder.namesDigest();
-    const double floorMs = floorRunMs(folder, configuration);
+    const double floorMs = measureFloor();
     const QByteArray floorResult = folder.namesDigest();
 
     bool correct = real.problem.isEmpty();
     if (!correct)
-        noteProblem(configuration.label, folder.fileCount(), real.problem);
-    if (realResult == sampleNames || realResult != floorResult) {
+        note(comparison.label, folder.fileCount(), real.problem);
+    if (realResult != floorResult) {
         correct = false;
-        noteProblem(configuration.label, folder.fileCount(), QStringLiteral("the floor left other names than the run"));
+        note(comparison.label, folder.fileCount(), QStringLiteral("the floor left other names than the run"));
     }
-    m_table.addRow({configuration.label, folder.fileCount(), real.ms, floorMs, runTargetRatio, correct});
+    if ((realResult == sampleNames) != (comparison.leaves == Leaves::SampleNames)) {
+        correct = false;
+        note(comparison.label, folder.fileCount(), QStringLiteral("the run left the wrong names"));
+    }
+    m_table.addRow({comparison.label, folder.fileCount(), real.ms, floorMs, comparison.targetRatio, correct});
+    return real.ms;
 }
 
-Benchmark::RunOutcome Benchmark::realRun(SampleFolder &folder, const RunConfiguration &configuration)
+// A call of the rename command, timed on a window that lists the sample names afresh; `prepare`
+// readies the command untimed, and what it changed is written to disk before the timed call.
+Benchmark::RunOutcome Benchmark::commandRun(SampleFolder &folder, const CommandCall &prepare,
+                                            const CommandCall &measure)
 {
     bool stoppedEarly = false;
     std::unique_ptr<QuietWindow> window;
+    std::unique_ptr<RenameCommand> command;
     const double ms = bestOfMilliseconds(
         repetitions,
         [&] {
             // The old window goes first, so that two file lists are never held at once. The new
             // one lists the folder when it opens, as the main window does; that listing is not
-            // part of the run.
+            // part of the call.
+            command.reset();
             window.reset();
             folder.reset();
             window = std::make_unique<QuietWindow>(m_fileSystem, folder.path());
+            command = std::make_unique<RenameCommand>(*window, m_fileSystem);
+            stoppedEarly |= prepare(*command).has_value();
+            folder.flushToDisk();
         },
-        [&] {
-            RenameCommand command(*window, m_fileSystem);
-            if (command.Command1_Click(configuration.settings(folder.path())))
-                stoppedEarly = true;
-        });
+        [&] { stoppedEarly |= measure(*command).has_value(); });
     return {ms, stoppedEarly ? QStringLiteral("the rename command stopped early") : QString()};
 }
 
@@ -181,6 +257,21 @@ double Benchmark::floorRunMs(SampleFolder &folder, const RunConfiguration &confi
         repetitions, [&] { folder.reset(); }, [&] { FloorCalls::renameAll(folder.path(), configuration); });
 }
 
+// As the undo, each floor takes back a floor run made untimed just before it.
+double Benchmark::floorUndoMs(SampleFolder &folder, const RunConfiguration &configuration)
+{
+    std::vector<FloorCalls::Rename> renames;
+    return bestOfMilliseconds(
+        repetitions,
+        [&] {
+            folder.reset();
+            renames.clear();
+            FloorCalls::renameAll(folder.path(), configuration, &renames);
+            folder.flushToDisk();
+        },
+        [&] { FloorCalls::renameBack(folder.path(), renames); });
+}
+
 // The plain listing's best time; `listingDigest` receives the fingerprint of what it listed.
 double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest)
 {
@@ -204,7 +295,7 @@ void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &lab
 
     const bool correct = listedAll && realDigest == floorDigest;
     if (!correct)
-        noteProblem(label, folder.fileCount(), QStringLiteral("the listings differ"));
+        note(label, folder.fileCount(), QStringLiteral("the listings differ"));
     m_table.addRow({label, folder.fileCount(), realMs, floorMs, listingTargetRatio, correct});
 }
 
@@ -218,7 +309,7 @@ void Benchmark::announce(const QString &label, int fileCount)
                << Qt::endl;
 }
 
-void Benchmark::noteProblem(const QString &label, int fileCount, const QString &problem)
+void Benchmark::note(const QString &label, int fileCount, const QString &text)
 {
-    m_table.addNote(QStringLiteral("%1, N=%2: %3").arg(label).arg(fileCount).arg(problem));
+    m_table.addNote(QStringLiteral("%1, N=%2: %3").arg(label).arg(fileCount).arg(text));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RenameFailure.h"
 #include "platform/LocalFileSystem.h"
 #include "ResultTable.h"
 #include "RunConfiguration.h"
@@ -7,19 +8,30 @@
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 class MainWindowProgram;
+class RenameCommand;
 class SampleFolder;
 
-// Times the rename command, the file listing and the main window's list and "OK" against their
-// floors, the same system calls in plain loops, and enters each result in the table. Every time
-// is the best of a few repetitions.
+// Times the rename command, its undo, the file listing and the main window's list and "OK"
+// against their floors, the same system calls in plain loops, and the play that checks a run
+// against a time limit, and enters each result in the table. Every time is the best of a few
+// repetitions.
 class Benchmark {
 public:
     explicit Benchmark(ResultTable &table);
 
-    // A whole-list run that starts from the folder's sample names every time.
-    void measureRun(SampleFolder &folder, const RunConfiguration &configuration);
+    // A whole-list run that starts from the folder's sample names every time, checked first by
+    // its play as OK checks it. Returns the run's time.
+    double measureRun(SampleFolder &folder, const RunConfiguration &configuration);
+
+    // The play alone, as OK checks a run with it and the file list previews a run with it; the
+    // note beside it tells its share of `checkedRunMs`, the run's time with the play included.
+    void measurePlay(SampleFolder &folder, const RunConfiguration &configuration, double checkedRunMs);
+
+    // The undo of a whole-list run, against the floor of the same renames taken back.
+    void measureUndo(SampleFolder &folder, const RunConfiguration &configuration);
 
     // The file list's listing with the pattern "*.*".
     void measureListing(SampleFolder &folder);
@@ -38,20 +50,32 @@ private:
         QString problem;
     };
 
-    void compareRunWithFloor(SampleFolder &folder, const RunConfiguration &configuration,
-                             const std::function<RunOutcome()> &measureRealRun);
-    RunOutcome realRun(SampleFolder &folder, const RunConfiguration &configuration);
+    // What a compared run must leave: new names, or the sample names again.
+    enum class Leaves { NewNames, SampleNames };
+    struct Comparison {
+        QString label;
+        double targetRatio;
+        Leaves leaves;
+    };
+    using CommandCall = std::function<std::optional<RenameFailure>(RenameCommand &)>;
+
+    double compareRunWithFloor(SampleFolder &folder, const Comparison &comparison,
+                               const std::function<RunOutcome()> &measureRealRun,
+                               const std::function<double()> &measureFloor);
+    RunOutcome commandRun(SampleFolder &folder, const CommandCall &prepare, const CommandCall &measure);
     RunOutcome windowRun(SampleFolder &folder, MainWindowProgram &program);
     double windowReReadMs(SampleFolder &folder, QByteArrayList *listedNames);
     double floorRunMs(SampleFolder &folder, const RunConfiguration &configuration);
+    double floorUndoMs(SampleFolder &folder, const RunConfiguration &configuration);
     double floorListingMs(SampleFolder &folder, QByteArray *listingDigest);
     void compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
                                  QByteArrayList realNames);
     void announce(const QString &label, int fileCount);
-    void noteProblem(const QString &label, int fileCount, const QString &problem);
+    void note(const QString &label, int fileCount, const QString &text);
 
     static constexpr int repetitions = 3;
-    static constexpr double runTargetRatio = 1.5;
+    static constexpr double undoTargetRatio = 1.5;
+    static constexpr double playLimitMs = 500;
     static constexpr double listingTargetRatio = 2.0;
 
     LocalFileSystem m_fileSystem;

@@ -12,7 +12,21 @@ QString fixed(double value, int decimals)
     return QString::number(value, 'f', decimals).rightJustified(numberWidth);
 }
 
+QString target(const ResultTable::Row &row)
+{
+    if (!row.hasFloor())
+        return QStringLiteral("< %1 ms").arg(row.limitMs);
+    return QStringLiteral("<= %1x").arg(QString::number(row.targetRatio, 'f', 1));
+}
+
 } // namespace
+
+bool ResultTable::Row::metTarget() const
+{
+    if (!hasFloor())
+        return correct && realMs < limitMs;
+    return correct && realMs / floorMs <= targetRatio;
+}
 
 void ResultTable::addRow(const Row &row)
 {
@@ -32,14 +46,8 @@ void ResultTable::print(QTextStream &out, double peakMiB, double peakLimitMiB) c
         << QStringLiteral("ratio").rightJustified(numberWidth)
         << QStringLiteral("target").rightJustified(numberWidth) << QStringLiteral("  result") << Qt::endl;
 
-    for (const Row &row : m_rows) {
-        const double ratio = row.realMs / row.floorMs;
-        const bool met = row.correct && ratio <= row.targetRatio;
-        out << row.label.leftJustified(labelWidth) << QString::number(row.fileCount).rightJustified(numberWidth)
-            << fixed(row.realMs, 1) << fixed(row.floorMs, 1) << fixed(ratio, 2)
-            << (QStringLiteral("<= ") + QString::number(row.targetRatio, 'f', 1) + u'x').rightJustified(numberWidth)
-            << QStringLiteral("  ") << verdict(met) << Qt::endl;
-    }
+    for (const Row &row : m_rows)
+        printRow(out, row);
 
     out << Qt::endl
         << QStringLiteral("peak resident memory: %1 MiB (target < %2 MiB)  %3")
@@ -48,6 +56,16 @@ void ResultTable::print(QTextStream &out, double peakMiB, double peakLimitMiB) c
         << Qt::endl;
     for (const QString &note : m_notes)
         out << QStringLiteral("note: ") << note << Qt::endl;
+}
+
+// A row without a floor shows a dash for the floor and the ratio.
+void ResultTable::printRow(QTextStream &out, const Row &row)
+{
+    const QString none = QStringLiteral("-").rightJustified(numberWidth);
+    out << row.label.leftJustified(labelWidth) << QString::number(row.fileCount).rightJustified(numberWidth)
+        << fixed(row.realMs, 1) << (row.hasFloor() ? fixed(row.floorMs, 1) : none)
+        << (row.hasFloor() ? fixed(row.realMs / row.floorMs, 2) : none) << target(row).rightJustified(numberWidth)
+        << QStringLiteral("  ") << verdict(row.metTarget()) << Qt::endl;
 }
 
 QString ResultTable::verdict(bool met)

@@ -13,9 +13,13 @@ public:
         QString label;
         int fileCount = 0;
         double realMs = 0;
-        double floorMs = 0;
+        double floorMs = 0;     // none for a row held to a time limit instead
         double targetRatio = 0; // the real time may be at most this many times the floor
         bool correct = true;    // the real code and the floor left the same result
+        double limitMs = 0;     // for a row without a floor: the real time must stay below this
+
+        bool hasFloor() const { return floorMs > 0; }
+        bool metTarget() const;
     };
 
     void addRow(const Row &row);
@@ -25,6 +29,7 @@ public:
     void print(QTextStream &out, double peakMiB, double peakLimitMiB) const;
 
 private:
+    static void printRow(QTextStream &out, const Row &row);
     static QString verdict(bool met);
 
     QList<Row> m_rows;

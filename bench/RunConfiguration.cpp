@@ -19,15 +19,15 @@ RenameSettings RunConfiguration::settings(const QString &folder) const
 
 RunConfiguration RunConfiguration::numbered()
 {
-    return {QStringLiteral("run: numbering, case unchanged"), true, CaseMode::Unchanged, false, false};
+    return {QStringLiteral("numbering, case unchanged"), true, CaseMode::Unchanged, false, false, 1.3};
 }
 
 RunConfiguration RunConfiguration::lowerJpeAccents()
 {
-    return {QStringLiteral("run: lower case, jpe, accents (3 passes)"), false, CaseMode::Lower, true, true};
+    return {QStringLiteral("lower case, jpe, accents (3 passes)"), false, CaseMode::Lower, true, true};
 }
 
 RunConfiguration RunConfiguration::windowStart()
 {
-    return {QStringLiteral("window: run, numbering"), true, CaseMode::Unchanged, false, false};
+    return {QStringLiteral("numbering"), true, CaseMode::Unchanged, false, false};
 }

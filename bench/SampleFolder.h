@@ -24,6 +24,9 @@ public:
     // writes the folder's pending changes to disk, so that no run pays for an earlier one.
     void reset();
 
+    // Writes the folder's pending changes to disk, so that no timed call pays for earlier ones.
+    void flushToDisk() const;
+
     // A fingerprint of the folder's names: equal fingerprints mean equal names.
     QByteArray namesDigest() const;
 
@@ -49,7 +52,6 @@ private:
     std::optional<int> numberOfInode(ino_t inode) const;
     void removeAll() const;
     void createAll();
-    void flushToDisk() const;
 
     QTemporaryDir m_dir;
     int m_fileCount;

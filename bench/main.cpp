@@ -1,6 +1,6 @@
-// Measures how close the rename runs, the file listing and the main window come to the bare
-// system calls they make, and how much memory the program needs for a large folder. Prints one
-// table.
+// Measures how close the rename runs, their undo, the file listing and the main window come to
+// the bare system calls they make, how long the play that checks a run takes, and how much
+// memory the program needs for a large folder. Prints one table.
 
 #include "Benchmark.h"
 #include "PeakMemory.h"
@@ -42,7 +42,9 @@ int main(int argc, char *argv[])
     Benchmark benchmark(table);
     for (int fileCount : runFileCounts) {
         SampleFolder folder(fileCount);
-        benchmark.measureRun(folder, RunConfiguration::numbered());
+        const double checkedRunMs = benchmark.measureRun(folder, RunConfiguration::numbered());
+        benchmark.measurePlay(folder, RunConfiguration::numbered(), checkedRunMs);
+        benchmark.measureUndo(folder, RunConfiguration::numbered());
         benchmark.measureRun(folder, RunConfiguration::lowerJpeAccents());
     }
     {

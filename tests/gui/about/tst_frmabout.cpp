@@ -4,7 +4,6 @@
 #include "support/TemporaryFolder.h"
 #include "support/WindowFixture.h"
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 
@@ -76,9 +75,9 @@ void TestAboutWindow::marquee()
     QCOMPARE(tick(secondWindow, 29).colours, ticks.colours);
 }
 
-// Location 1 holds a path (type 0: no such key); location 2 names a real folder that holds the
-// program file or not. The expected start uses FOLDER for that folder; a null string is none.
-// Starting "" or FAILING fails.
+// Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
+// a real folder that holds the program file or not. The expected start uses FOLDER for that
+// folder; a null string is none. Starting "" or FAILING fails.
 void TestAboutWindow::sysInfoFollowsTheRegistry_data()
 {
     QTest::addColumn<int>("pathType");
@@ -96,6 +95,7 @@ void TestAboutWindow::sysInfoFollowsTheRegistry_data()
     QTest::newRow("size 0 ends the command") << 1 << QByteArray() << 2 << QString();
     QTest::newRow("location 1 first, unchecked") << 1 << path << 2 << QString(path);
     QTest::newRow("location 2 with the file") << 0 << QByteArray() << 2 << "FOLDER/msinfo32.exe";
+    QTest::newRow("key without the value") << -1 << path << 2 << "FOLDER/msinfo32.exe";
     QTest::newRow("location 2 without it") << 0 << QByteArray() << 1 << QString();
     QTest::newRow("start fails") << 1 << QByteArray("FAILING") << 0 << "FAILING";
     QTest::newRow("no location") << 0 << QByteArray() << 0 << QString();
@@ -114,9 +114,10 @@ void TestAboutWindow::sysInfoFollowsTheRegistry()
         folder.create(QStringLiteral("msinfo32.exe"));
     MemoryRegistry &registry = m->program.registry;
     if (pathType != 0)
-        registry.keys[SysInfoPathKey][SysInfoPathValue] = {quint32(pathType), pathData};
+        registry.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
     if (location2 != 0)
-        registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText, folder.path().toUtf8() + '\0'};
+        registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText,
+                                                                               folder.path().toUtf8() + '\0'};
     m->program.programStarter.failing = {QString(""), QStringLiteral("FAILING")};
 
     m->aboutWindow();
@@ -142,7 +143,7 @@ void TestAboutWindow::systemFindsProgramOnPath()
     frmAbout window(system);
     for (const QByteArray &path : {QByteArray(), bin.path().toUtf8()}) {
         qputenv("PATH", path);
-        control<QAbstractButton>(window, "cmdSysInfo")->click();
+        QMetaObject::invokeMethod(&window, "cmdSysInfo_Click");
     }
     qputenv("PATH", oldPath);
 

@@ -6,7 +6,6 @@
 #include "support/TemporaryFolder.h"
 #include "support/WindowFixture.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -39,7 +38,7 @@ private slots:
     void selectingADrive();
 
 private:
-    QString path(const QString &name = {}) const { return name.isEmpty() ? m->folder.path() : m->folder.filePath(name); }
+    QString path(const QString &name = {}) const { return m->folder.filePath(name); }
     QString mainText(const char *name) const { return m->windows.text("cserel", name); }
     FolderList *dir1() const { return m->windows.find<FolderList>("indit", "Dir1"); }
     DriveList *drive1() const { return m->windows.find<DriveList>("indit", "Drive1"); }
@@ -101,7 +100,7 @@ void TestFolderChooser::handsFolderToMainWindow()
     const QStringList after = {mainText("Label5"), mainText("Label1"), mainText("Text1")};
     QCOMPARE(after, closed ? before : QStringList({path(name), fileCountText(2), name + u'_'}));
     if (!closed) {
-        m->windows.find<QCheckBox>("cserel", "Check4")->click();
+        m->windows.click("cserel", "Check4");
         m->windows.click("cserel", "Command1");
         QCOMPARE(m->windows.find<FileList>("cserel", "File1")->model()->index(0, 0).data().toString(), name + "_000.jpg");
     }

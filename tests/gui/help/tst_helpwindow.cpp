@@ -78,7 +78,8 @@ void TestHelp::everyLinkResolves()
         QFile page(pages.next());
         QVERIFY(page.open(QIODevice::ReadOnly));
         for (const QRegularExpressionMatch &match : link.globalMatch(QString::fromUtf8(page.readAll())))
-            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + match.captured(1)), qPrintable(page.fileName() + u' ' + match.captured(0)));
+            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + match.captured(1)),
+                     qPrintable(page.fileName() + u' ' + match.captured(0)));
     }
 }
 

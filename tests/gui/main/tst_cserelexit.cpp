@@ -57,7 +57,8 @@ void TestLeaving::leavingEndsTheProgram()
         else if (aboutClosedBy == QLatin1String("close box"))
             about->windowHandle()->close();
         else
-            QTest::keyClick(about->focusWidget(), aboutClosedBy == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(about->focusWidget(),
+                            aboutClosedBy == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
     });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(afterExit, aboutClosedBy.isEmpty() ? QStringList() : QStringList{"frmAbout"});
