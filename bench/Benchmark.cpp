@@ -14,7 +14,7 @@
 #include <QFile>
 
 #include <algorithm>
-#include <memory>
+#include <limits>
 
 namespace {
 
@@ -162,8 +162,10 @@ void Benchmark::measureWindowRun(SampleFolder &folder)
         [&] { return floorRunMs(folder, configuration); });
 }
 
-// The run is only fairly compared when it went through and left the same names as the floor,
-// and those are the names it must leave. Returns the run's time.
+// The real and the floor calls take turns, so that both meet the same load of a shared
+// machine, and each keeps its best time. The run is only fairly compared when every call went
+// through and the run and the floor left the same names, the names they must leave. Returns the
+// run's time.
 double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &comparison,
                                       const std::function<RunOutcome()> &measureRealRun,
                                       const std::function<double()> &measureFloor)
@@ -172,10 +174,19 @@ double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &co
     folder.reset();
     const QByteArray sampleNames = folder.namesDigest();
 
-    const RunOutcome real = measureRealRun();
-    const QByteArray realResult = folder.namesDigest();
-    const double floorMs = measureFloor();
-    const QByteArray floorResult = folder.namesDigest();
+    RunOutcome real{std::numeric_limits<double>::infinity(), {}};
+    double floorMs = std::numeric_limits<double>::infinity();
+    QByteArray realResult;
+    QByteArray floorResult;
+    for (int round = 0; round < repetitions; ++round) {
+        const RunOutcome once = measureRealRun();
+        real.ms = std::min(real.ms, once.ms);
+        if (!once.problem.isEmpty())
+            real.problem = once.problem;
+        realResult = folder.namesDigest();
+        floorMs = std::min(floorMs, measureFloor());
+        floorResult = folder.namesDigest();
+    }
 
     bool correct = real.problem.isEmpty();
     if (!correct)
@@ -192,29 +203,18 @@ double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &co
     return real.ms;
 }
 
-// A call of the rename command, timed on a window that lists the sample names afresh; `prepare`
+// One call of the rename command, timed on a window that lists the sample names afresh, as the
+// main window lists its folder when it opens; that listing is not part of the call. `prepare`
 // readies the command untimed, and what it changed is written to disk before the timed call.
 Benchmark::RunOutcome Benchmark::commandRun(SampleFolder &folder, const CommandCall &prepare,
                                             const CommandCall &measure)
 {
-    bool stoppedEarly = false;
-    std::unique_ptr<QuietWindow> window;
-    std::unique_ptr<RenameCommand> command;
-    const double ms = bestOfMilliseconds(
-        repetitions,
-        [&] {
-            // The old window goes first, so that two file lists are never held at once. The new
-            // one lists the folder when it opens, as the main window does; that listing is not
-            // part of the call.
-            command.reset();
-            window.reset();
-            folder.reset();
-            window = std::make_unique<QuietWindow>(m_fileSystem, folder.path());
-            command = std::make_unique<RenameCommand>(*window, m_fileSystem);
-            stoppedEarly |= prepare(*command).has_value();
-            folder.flushToDisk();
-        },
-        [&] { stoppedEarly |= measure(*command).has_value(); });
+    folder.reset();
+    QuietWindow window(m_fileSystem, folder.path());
+    RenameCommand command(window, m_fileSystem);
+    bool stoppedEarly = prepare(command).has_value();
+    folder.flushToDisk();
+    const double ms = millisecondsOf([&] { stoppedEarly |= measure(command).has_value(); });
     return {ms, stoppedEarly ? QStringLiteral("the rename command stopped early") : QString()};
 }
 
@@ -222,15 +222,11 @@ Benchmark::RunOutcome Benchmark::commandRun(SampleFolder &folder, const CommandC
 Benchmark::RunOutcome Benchmark::windowRun(SampleFolder &folder, MainWindowProgram &program)
 {
     program.pointAt(folder.path());
-    const double ms = bestOfMilliseconds(
-        repetitions,
-        [&] {
-            // The list shows the sample names again, laid out, as when the user clicks.
-            folder.reset();
-            program.fileList().refresh();
-            program.settle();
-        },
-        [&] { program.clickOk(); });
+    // The list shows the sample names again, laid out, as when the user clicks.
+    folder.reset();
+    program.fileList().refresh();
+    program.settle();
+    const double ms = millisecondsOf([&] { program.clickOk(); });
     if (program.messages().requestCount() == 0)
         return {ms, {}};
     return {ms, QStringLiteral("the window asked for a message box: %1").arg(program.messages().lastText())};
@@ -253,23 +249,18 @@ double Benchmark::windowReReadMs(SampleFolder &folder, QByteArrayList *listedNam
 
 double Benchmark::floorRunMs(SampleFolder &folder, const RunConfiguration &configuration)
 {
-    return bestOfMilliseconds(
-        repetitions, [&] { folder.reset(); }, [&] { FloorCalls::renameAll(folder.path(), configuration); });
+    folder.reset();
+    return millisecondsOf([&] { FloorCalls::renameAll(folder.path(), configuration); });
 }
 
-// As the undo, each floor takes back a floor run made untimed just before it.
+// As the undo, the floor takes back a floor run made untimed just before it.
 double Benchmark::floorUndoMs(SampleFolder &folder, const RunConfiguration &configuration)
 {
+    folder.reset();
     std::vector<FloorCalls::Rename> renames;
-    return bestOfMilliseconds(
-        repetitions,
-        [&] {
-            folder.reset();
-            renames.clear();
-            FloorCalls::renameAll(folder.path(), configuration, &renames);
-            folder.flushToDisk();
-        },
-        [&] { FloorCalls::renameBack(folder.path(), renames); });
+    FloorCalls::renameAll(folder.path(), configuration, &renames);
+    folder.flushToDisk();
+    return millisecondsOf([&] { FloorCalls::renameBack(folder.path(), renames); });
 }
 
 // The plain listing's best time; `listingDigest` receives the fingerprint of what it listed.

@@ -17,7 +17,7 @@ class SampleFolder;
 // Times the rename command, its undo, the file listing and the main window's list and "OK"
 // against their floors, the same system calls in plain loops, and the play that checks a run
 // against a time limit, and enters each result in the table. Every time is the best of a few
-// repetitions.
+// repetitions; a run and its floor take turns.
 class Benchmark {
 public:
     explicit Benchmark(ResultTable &table);
@@ -44,7 +44,7 @@ public:
     void measureWindowRun(SampleFolder &folder);
 
 private:
-    // How a measured run went: its best time, and what stopped it, empty when nothing did.
+    // How a measured run went: its time, and what stopped it, empty when nothing did.
     struct RunOutcome {
         double ms = 0;
         QString problem;

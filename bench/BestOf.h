@@ -5,6 +5,16 @@
 #include <algorithm>
 #include <limits>
 
+// The time of one call of `measure`, in milliseconds.
+template<typename Measure>
+double millisecondsOf(Measure measure)
+{
+    QElapsedTimer timer;
+    timer.start();
+    measure();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
 // The fastest of `repetitions` timed calls of `measure`, in milliseconds. `prepare` runs before
 // each call, untimed, so that every call starts from the same state; the fastest call is the
 // one least disturbed by the rest of the machine.
@@ -14,10 +24,7 @@ double bestOfMilliseconds(int repetitions, Prepare prepare, Measure measure)
     double best = std::numeric_limits<double>::infinity();
     for (int repetition = 0; repetition < repetitions; ++repetition) {
         prepare();
-        QElapsedTimer timer;
-        timer.start();
-        measure();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+        best = std::min(best, millisecondsOf(measure));
     }
     return best;
 }
