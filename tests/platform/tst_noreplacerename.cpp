@@ -32,7 +32,7 @@ public:
     int ioFailures = 0; // moves from a hidden name that fail with EIO
     QByteArray createdMeanwhile; // another program creates it just before a plain rename or link
 
-    void add(const QByteArray &name, uint inode = 0) { m_entries.insert(key(name), {name, inode ? inode : qHash(name)}); }
+    void add(const QByteArray &name, size_t inode = 0) { m_entries.insert(key(name), {name, inode ? inode : qHash(name)}); }
     QByteArrayList names() const
     {
         QByteArrayList names;
@@ -44,13 +44,9 @@ public:
     // The kernel looks for the new name before it asks the file system about the flag.
     int renameNoReplace(int, const char *from, const char *to) override
     {
-        if (has(to))
-            return EEXIST;
-        if (!m_knowsNoReplaceFlag)
-            return EINVAL;
-        if (from[0] == '.' && ioFailures > 0 && ioFailures--)
-            return EIO;
-        return move(from, to);
+        if (has(to) || !m_knowsNoReplaceFlag)
+            return has(to) ? EEXIST : EINVAL;
+        return from[0] == '.' && ioFailures-- > 0 ? EIO : move(from, to);
     }
 
     int renamePlain(int, const char *from, const char *to) override
@@ -104,7 +100,7 @@ private:
     bool m_ignoresCase;
     bool m_knowsNoReplaceFlag;
     bool m_hasLinks;
-    QMap<QByteArray, std::pair<QByteArray, uint>> m_entries; // spelling and inode number by key
+    QMap<QByteArray, std::pair<QByteArray, size_t>> m_entries; // spelling and inode number by key
 };
 
 // Another user who can write to the folder swaps the entry for a link to another file right
