@@ -6,18 +6,29 @@
 
 namespace {
 
+enum class Names { Predicted, NotNeeded };
+
 // The failure the played run meets names the file as the disk holds it, since nothing is
 // renamed.
-std::optional<RenameFailure> play(PlayWindow &window, const FolderCopy &copy, const RenameSettings &settings)
+std::optional<PlayedRun> playOnCopy(const RenameWindow &window, const FileSystem &fileSystem,
+                                    const RenameSettings &settings, Names names)
 {
-    RenameRun run(window, copy);
-    std::optional<RenameFailure> failure = run.run(settings);
-    if (failure) {
-        failure->nothingRenamed = true;
-        if (const int place = copy.placeOf(run.entryInHand().bytes); place >= 0)
-            failure->oldName = DiskName::textOf(copy.diskNameAt(place));
+    const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
+    if (!copy)
+        return std::nullopt;
+    PlayWindow played(window, *copy);
+    if (names == Names::Predicted)
+        played.followStartNames();
+    RenameRun run(played, *copy);
+    PlayedRun outcome{run.run(settings), {}};
+    if (outcome.failure) {
+        outcome.failure->nothingRenamed = true;
+        if (const int place = copy->placeOf(run.entryInHand().bytes); place >= 0)
+            outcome.failure->oldName = DiskName::textOf(copy->diskNameAt(place));
     }
-    return failure;
+    if (names == Names::Predicted)
+        outcome.finalNames = played.namesNow();
+    return outcome;
 }
 
 } // namespace
@@ -25,22 +36,12 @@ std::optional<RenameFailure> play(PlayWindow &window, const FolderCopy &copy, co
 std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
                                  const RenameSettings &settings)
 {
-    const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
-    if (!copy)
-        return std::nullopt;
-    PlayWindow played(window, *copy);
-    played.followStartNames();
-    PlayedRun outcome{play(played, *copy, settings), {}};
-    outcome.finalNames = played.namesNow();
-    return outcome;
+    return playOnCopy(window, fileSystem, settings, Names::Predicted);
 }
 
 std::optional<RenameFailure> checkRun(const RenameWindow &window, const FileSystem &fileSystem,
                                       const RenameSettings &settings)
 {
-    const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
-    if (!copy)
-        return std::nullopt;
-    PlayWindow played(window, *copy);
-    return play(played, *copy, settings);
+    const std::optional<PlayedRun> played = playOnCopy(window, fileSystem, settings, Names::NotNeeded);
+    return played ? played->failure : std::nullopt;
 }
