@@ -70,6 +70,7 @@ public:
         *found = names().contains(name);
         return 0;
     }
+    int readStatus(int, const char *, struct stat *) override { return ENOSYS; }
     int openEntry(int, const char *, int *, struct stat *) override { return ENOSYS; }
     int changeMode(int, mode_t) override { return ENOSYS; }
 
@@ -101,9 +102,9 @@ class SwappingCalls final : public KernelCalls {
 public:
     QByteArray linkTarget;
 
-    int openEntry(int folder, const char *name, int *handle, struct stat *status) override
+    int readStatus(int folder, const char *name, struct stat *status) override
     {
-        const int error = KernelCalls::openEntry(folder, name, handle, status);
+        const int error = KernelCalls::readStatus(folder, name, status);
         if (::unlinkat(folder, name, 0) != 0 || ::symlinkat(linkTarget.constData(), folder, name) != 0)
             qFatal("Could not swap %s", name);
         return error;
