@@ -23,10 +23,10 @@ std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings 
 
 std::optional<RenameFailure> RenameCommand::undoLastRun()
 {
-    if (m_lastRun.empty())
+    if (m_lastRun.isEmpty())
         return std::nullopt;
-    const std::vector<RenameStep> steps = std::exchange(m_lastRun, {});
-    return RenameRun(m_window, m_fileSystem).undo(m_lastFolder, steps);
+    const RenameRecord record = std::exchange(m_lastRun, {});
+    return RenameRun(m_window, m_fileSystem).undo(m_lastFolder, record);
 }
 
 void RenameCommand::forgetLastRun()

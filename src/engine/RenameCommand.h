@@ -2,10 +2,9 @@
 
 #include "engine/RenameFailure.h"
 #include "engine/RenameSettings.h"
-#include "engine/RenameStep.h"
+#include "engine/RenameRecord.h"
 
 #include <optional>
-#include <vector>
 
 class FileSystem;
 class RenameWindow;
@@ -31,5 +30,5 @@ private:
     RenameWindow &m_window;
     const FileSystem &m_fileSystem;
     DiskName m_lastFolder;
-    std::vector<RenameStep> m_lastRun;
+    RenameRecord m_lastRun;
 };

@@ -33,7 +33,7 @@ RenameFailure noFolder()
 
 } // namespace
 
-RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, std::vector<RenameStep> *record)
+RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record)
     : m_window(window)
     , m_fileSystem(fileSystem)
     , m_record(record)
@@ -52,11 +52,11 @@ std::optional<RenameFailure> RenameRun::run(const RenameSettings &settings)
 
 // The files get their names back last renamed first, so that every name a file gave up is
 // free again when it is wanted back.
-std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const std::vector<RenameStep> &steps)
+std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const RenameRecord &record)
 {
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(folderName);
-    return runLocked(RunKind::WholeList, folder.get(), int(steps.size()),
-                     [&](RenameFolder &open) { return undoPass(open, steps); });
+    return runLocked(RunKind::WholeList, folder.get(), record.size(),
+                     [&](RenameFolder &open) { return undoPass(open, record); });
 }
 
 // Up to three passes: every listed file gets its new name, then jpe becomes jpg, then accents
@@ -162,12 +162,13 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     return std::nullopt;
 }
 
-RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, const std::vector<RenameStep> &steps)
+RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, const RenameRecord &record)
 {
-    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-        m_window.setProgressValue(int(step - steps.rbegin()));
-        m_entry = DiskName::fromBytes(step->after);
-        if (const Failure failure = fileStep(folder, DiskName::fromBytes(step->before)))
+    for (int done = 0; done < record.size(); ++done) {
+        const int step = record.size() - 1 - done;
+        m_window.setProgressValue(done);
+        m_entry = DiskName::fromBytes(record.after(step));
+        if (const Failure failure = fileStep(folder, DiskName::fromBytes(record.before(step))))
             return failure;
     }
     return std::nullopt;
@@ -214,7 +215,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
         error = folder.rename(m_entry, newName);
     if (!error) {
         if (m_record && newName.bytes != m_entry.bytes)
-            m_record->push_back({m_entry.bytes, newName.bytes});
+            m_record->add(m_entry.bytes, newName.bytes);
         return std::nullopt;
     }
     const FileCondition condition = folder.isRemoved() ? FileCondition::PathNotFound : *error;

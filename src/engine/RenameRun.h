@@ -2,12 +2,11 @@
 
 #include "engine/NameRules.h"
 #include "engine/RenameFailure.h"
+#include "engine/RenameRecord.h"
 #include "engine/RenameSettings.h"
-#include "engine/RenameStep.h"
 #include "engine/RenameWindow.h"
 
 #include <optional>
-#include <vector>
 
 class FileSystem;
 class RenameFolder;
@@ -19,11 +18,11 @@ class RenameFolder;
 class RenameRun {
 public:
     // Each rename the run makes is added to `record`; a played run and an undo keep none.
-    RenameRun(RenameWindow &window, const FileSystem &fileSystem, std::vector<RenameStep> *record = nullptr);
+    RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record = nullptr);
 
     // The failure that stopped the run, if one did.
     std::optional<RenameFailure> run(const RenameSettings &settings);
-    std::optional<RenameFailure> undo(const DiskName &folder, const std::vector<RenameStep> &steps);
+    std::optional<RenameFailure> undo(const DiskName &folder, const RenameRecord &record);
 
     // The file the run had in hand last, under the name it had then.
     const DiskName &entryInHand() const { return m_entry; }
@@ -39,7 +38,7 @@ private:
     Failure wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure laterPass(RenameFolder &folder, LaterPass pass);
-    Failure undoPass(RenameFolder &folder, const std::vector<RenameStep> &steps);
+    Failure undoPass(RenameFolder &folder, const RenameRecord &record);
 
     template<typename Pass>
     Failure runLocked(RunKind kind, RenameFolder *folder, int count, Pass pass);
@@ -60,5 +59,5 @@ private:
     // that the first selected file gets number 0 once it is counted.
     int m_selectedCount = -1;
     DiskName m_entry; // the file in hand as the folder holds it
-    std::vector<RenameStep> *m_record;
+    RenameRecord *m_record;
 };
