@@ -11,5 +11,11 @@ public:
     QList<QMessageBox::StandardButton> answers;
     QList<MessageRequest> requests;
 
-    QMessageBox::StandardButton ask(const MessageRequest &request) override;
+    QMessageBox::StandardButton ask(const MessageRequest &request) override
+    {
+        requests.append(request);
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return request.buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
+    }
 };

@@ -7,16 +7,16 @@
 #include "support/FakeVolumes.h"
 #include "support/MemoryRegistry.h"
 #include "support/RecordedProgramStarts.h"
+#include "support/ScriptedFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedRandomNumbers.h"
 
-// Everything the windows share, with scripted message boxes, volumes, registry, program
-// starts and random numbers, a help window of its own; the file system is the real one unless a test brings its own.
+// Everything the windows share: the real file system with the faults a test plants, scripted
+// message boxes, volumes, registry, program starts and random numbers, and a help window of its own.
 class TestProgram {
 public:
-    explicit TestProgram(const FileSystem *fileSystem = nullptr);
-
     LocalFileSystem localFileSystem;
+    ScriptedFileSystem fileSystem{localFileSystem};
     ScriptedMessageBoxes messages;
     FakeVolumes volumes;
     CurrentFolders currentFolders;
@@ -24,5 +24,5 @@ public:
     RecordedProgramStarts programStarter;
     ScriptedRandomNumbers randomNumbers;
     HelpWindow help;
-    ProgramContext context;
+    ProgramContext context{fileSystem, messages, volumes, currentFolders, registry, programStarter, randomNumbers, help};
 };

@@ -3,7 +3,6 @@
 #include <QTest>
 #include <QWidget>
 
-class FileList;
 class cserel;
 
 // Finds a control of a window by its name; a missing one ends the test run at once.
@@ -19,9 +18,3 @@ Control *control(const QWidget &window, const char *name)
 // Points the main window at a folder as the folder chooser does: the list's folder and the
 // path display.
 void pointMainWindowAt(cserel &window, const QString &folder);
-
-// A plain click on entry `row` of the file list.
-void clickEntry(FileList *list, int row);
-
-// The shown or hidden top-level window of the given name, nullptr when there is none.
-QWidget *topLevelWindow(const char *name);

@@ -1,10 +1,22 @@
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 
-WindowFixture::WindowFixture(const FileSystem *fileSystem)
-    : program(fileSystem)
+namespace {
+
+QWidget *topLevelWindow(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+WindowFixture::WindowFixture()
 {
     (new cserel(program.context))->show();
 }

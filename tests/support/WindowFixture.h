@@ -2,17 +2,16 @@
 
 #include "gui/about/frmAbout.h"
 #include "gui/main/cserel.h"
+#include "support/TemporaryFolder.h"
 #include "support/TestProgram.h"
 #include "support/WindowControls.h"
 
-// A test program as started, its main window shown. The About window is made and shown when
-// first asked for; the program's other windows are found by name once it has opened them. Every
-// window still open goes with the fixture.
+// A test program as started, its main window shown, with a real folder to open. The About
+// window is made and shown when first asked for; the program's other windows are found by name
+// once it has opened them. Every window still open goes with the fixture.
 class WindowFixture {
 public:
-    explicit WindowFixture(const FileSystem *fileSystem = nullptr);
-    WindowFixture(const WindowFixture &) = delete;
-    WindowFixture &operator=(const WindowFixture &) = delete;
+    WindowFixture();
     ~WindowFixture();
 
     cserel &mainWindow() const;
@@ -35,4 +34,5 @@ public:
     static QStringList openWindows();
 
     TestProgram program;
+    TemporaryFolder folder;
 };
