@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QTest>
-#include <QWidget>
+#include "gui/main/cserel.h"
 
-class cserel;
+#include <QTest>
 
 // Finds a control of a window by its name; a missing one ends the test run at once.
 template<typename Control>
@@ -17,4 +16,8 @@ Control *control(const QWidget &window, const char *name)
 
 // Points the main window at a folder as the folder chooser does: the list's folder and the
 // path display.
-void pointMainWindowAt(cserel &window, const QString &folder);
+inline void pointMainWindowAt(cserel &window, const QString &folder)
+{
+    window.setFileListFolder(DiskName::fromText(folder));
+    window.setPathCaption(DiskName::fromText(folder));
+}

@@ -1,7 +1,6 @@
 #include "gui/about/frmAbout.h"
 #include "platform/SystemProgramStarter.h"
 #include "platform/SystemRegistry.h"
-#include "support/TemporaryFolder.h"
 #include "support/WindowFixture.h"
 
 #include <QFile>
@@ -49,7 +48,7 @@ private:
 void TestAboutWindow::marquee()
 {
     const QList<double> random = {0.0, 0.5, 0.9999999999};
-    m->program.randomNumbers.values = random;
+    m->program.randomNumbers = random;
     frmAbout &about = m->aboutWindow();
     const QStringList cycle = {"   C",    "  Cal",  " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
                                "enor   ", "nor   ", "or   ",  "r   ",    "   ",      ""};
@@ -68,11 +67,9 @@ void TestAboutWindow::marquee()
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(tick(about, 1).captions, QStringList{cycle[3]});
 
-    m.reset();
-    TestProgram secondStart;
-    secondStart.randomNumbers.values = random;
-    frmAbout secondWindow(secondStart.context);
-    QCOMPARE(tick(secondWindow, 29).colours, ticks.colours);
+    m = std::make_unique<WindowFixture>();
+    m->program.randomNumbers = random;
+    QCOMPARE(tick(m->aboutWindow(), 29).colours, ticks.colours);
 }
 
 // Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
@@ -108,47 +105,42 @@ void TestAboutWindow::sysInfoFollowsTheRegistry()
     QFETCH(QByteArray, pathData);
     QFETCH(int, location2);
     QFETCH(QString, started);
-    TemporaryFolder folder;
-    started.replace(QLatin1String("FOLDER"), folder.path());
+    started.replace(QLatin1String("FOLDER"), m->folder.path());
     if (location2 == 2)
-        folder.create(QStringLiteral("msinfo32.exe"));
-    MemoryRegistry &registry = m->program.registry;
+        m->folder.create(QStringLiteral("msinfo32.exe"));
     if (pathType != 0)
-        registry.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
+        m->program.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
     if (location2 != 0)
-        registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText,
-                                                                               folder.path().toUtf8() + '\0'};
-    m->program.programStarter.failing = {QString(""), QStringLiteral("FAILING")};
+        m->program.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText, m->folder.path().toUtf8() + '\0'};
+    m->program.failing = {QString(""), QStringLiteral("FAILING")};
 
     m->aboutWindow();
     m->click("frmAbout", "cmdSysInfo");
 
-    QCOMPARE(m->program.programStarter.started, started.isNull() ? QStringList() : QStringList{started});
-    QCOMPARE(m->messageCount(), int(started.isNull() || m->program.programStarter.failing.contains(started)));
-    QVERIFY(registry.openKeys.isEmpty());
+    QCOMPARE(m->program.started, started.isNull() ? QStringList() : QStringList{started});
+    QCOMPARE(m->messageCount(), int(started.isNull() || m->program.failing.contains(started)));
+    QVERIFY(m->program.openKeys.isEmpty());
 }
 
 // The system's registry finds the information program on PATH and the system starts it.
 void TestAboutWindow::systemFindsProgramOnPath()
 {
-    TemporaryFolder bin;
-    bin.create(QStringLiteral("hardinfo"), "#!/bin/sh\n: > \"$0.started\"\n");
-    QFile::setPermissions(bin.filePath(QStringLiteral("hardinfo")), QFile::ReadOwner | QFile::ExeOwner);
+    m->folder.create(QStringLiteral("hardinfo"), "#!/bin/sh\n: > \"$0.started\"\n");
+    QFile::setPermissions(m->folder.filePath(QStringLiteral("hardinfo")), QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray oldPath = qgetenv("PATH");
     SystemRegistry registry;
     SystemProgramStarter starter;
-    const ProgramContext &test = m->program.context;
-    ProgramContext system{test.fileSystem, test.messages, test.volumes, test.currentFolders,
-                          registry,        starter,       test.randomNumbers, test.help};
+    TestProgram &test = m->program;
+    ProgramContext system{test.fileSystem, test, test, test.currentFolders, registry, starter, test, test.help};
     frmAbout window(system);
-    for (const QByteArray &path : {QByteArray(), bin.path().toUtf8()}) {
+    for (const QByteArray &path : {QByteArray(), m->folder.path().toUtf8()}) {
         qputenv("PATH", path);
         QMetaObject::invokeMethod(&window, "cmdSysInfo_Click");
     }
     qputenv("PATH", oldPath);
 
     QCOMPARE(m->messageCount(), 1);
-    QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("hardinfo.started"))));
+    QTRY_VERIFY(QFile::exists(m->folder.filePath(QStringLiteral("hardinfo.started"))));
 }
 
 QTEST_MAIN(TestAboutWindow)

@@ -198,7 +198,7 @@ void TestMainWindow::runs()
 
     QTEST(m->folder.entries().join(u' '), "after");
     QCOMPARE(m->messageCount(), int(!message.isEmpty()));
-    QVERIFY(message.isEmpty() || m->program.messages.requests.first().text.endsWith(message));
+    QVERIFY(message.isEmpty() || m->program.requests.first().text.endsWith(message));
     if (steps.contains(QStringLiteral("open")))
         QCOMPARE(list()->count(), m->folder.entries().size());
     const bool numbering = named<QCheckBox>("Check1")->isChecked();
