@@ -18,18 +18,14 @@
 // a help window of its own.
 class TestProgram final : public MessageBoxes, public Volumes, public Registry, public ProgramStarter, public RandomNumbers {
 public:
-    struct RegistryValue {
-        quint32 type;
-        QByteArray data;
-    };
-
     // Buttons that answer the message boxes, in order, and every box asked for. With no answer
     // left a box gets its escape button (Cancel, else OK).
     QList<QMessageBox::StandardButton> answers;
     QList<MessageRequest> requests;
     QList<Volume> volumes = {{QStringLiteral("/"), QString()}};
-    // Values by key and value name, such as "SOFTWARE\\Vendor" and "PATH", and the keys left open.
-    QHash<QByteArray, QHash<QByteArray, RegistryValue>> keys;
+    // Type and data of the values by key and value name, such as "SOFTWARE\\Vendor" and "PATH",
+    // and the keys left open.
+    QHash<QByteArray, QHash<QByteArray, std::pair<quint32, QByteArray>>> keys;
     QHash<RegistryKey, QByteArray> openKeys;
     // Programs asked to start, none started; those in `failing` fail.
     QStringList started;
@@ -63,9 +59,9 @@ public:
     }
     bool queryValue(RegistryKey key, const QByteArray &valueName, quint32 &type, char *buffer, quint32 &size) override
     {
-        const QHash<QByteArray, RegistryValue> values = keys.value(openKeys.value(key));
+        const auto values = keys.value(openKeys.value(key));
         const auto value = values.constFind(valueName);
-        return value != values.constEnd() && answerRegistryQuery(value->type, value->data, type, buffer, size);
+        return value != values.constEnd() && answerRegistryQuery(value->first, value->second, type, buffer, size);
     }
     void closeKey(RegistryKey key) override { openKeys.remove(key); }
 

@@ -9,22 +9,31 @@
 #include <QApplication>
 
 // A test program as started, its main window shown, with a real folder to open. The About
-// window is made and shown when first asked for; the program's other windows ("cserel", "indit",
-// "frmAbout") are found by name once it has opened them. Every window still open goes with the
-// fixture, the chooser with the main window.
+// window is made and shown when first asked for; the program's other windows are found by name
+// once it has opened them. Every window still open goes with the fixture, the chooser with the
+// main window.
 class WindowFixture {
 public:
     WindowFixture() { (new cserel(program.context))->show(); }
     ~WindowFixture()
     {
-        delete topLevelWindow("cserel");
-        delete topLevelWindow("frmAbout");
+        delete window("cserel");
+        delete window("frmAbout");
     }
 
+    // The program's window of that name ("cserel", "indit", "frmAbout"), shown or hidden; nullptr
+    // when there is none.
+    static QWidget *window(const char *name)
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto found = std::find_if(windows.begin(), windows.end(),
+                                        [name](const QWidget *window) { return window->objectName() == QLatin1String(name); });
+        return found == windows.end() ? nullptr : *found;
+    }
     cserel &mainWindow() const { return *static_cast<cserel *>(window("cserel")); }
     frmAbout &aboutWindow()
     {
-        if (!topLevelWindow("frmAbout"))
+        if (!window("frmAbout"))
             (new frmAbout(program.context))->show();
         return *static_cast<frmAbout *>(window("frmAbout"));
     }
@@ -35,13 +44,6 @@ public:
         return window("indit");
     }
 
-    QWidget *window(const char *name) const
-    {
-        QWidget *found = topLevelWindow(name);
-        if (!found)
-            qFatal("No window named %s", name);
-        return found;
-    }
     template<typename Control = QWidget>
     Control *find(const char *window, const char *name) const
     {
@@ -51,23 +53,15 @@ public:
     void click(const char *window, const char *button) const { find<QAbstractButton>(window, button)->click(); }
     int messageCount() const { return int(program.requests.size()); }
 
-    // The program's windows that exist, shown or hidden, once pending deletions are done.
+    // The program's windows that exist once pending deletions are done.
     static QStringList openWindows()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QStringList names = {"cserel", "indit", "frmAbout"};
-        names.removeIf([](const QString &name) { return !topLevelWindow(name.toLatin1().constData()); });
+        names.removeIf([](const QString &name) { return !window(name.toLatin1().constData()); });
         return names;
     }
 
     TestProgram program;
     TemporaryFolder folder;
-
-private:
-    static QWidget *topLevelWindow(const char *name)
-    {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const auto found = std::find_if(windows.begin(), windows.end(), [name](QWidget *window) { return window->objectName() == QLatin1String(name); });
-        return found == windows.end() ? nullptr : *found;
-    }
 };

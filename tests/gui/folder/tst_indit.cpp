@@ -15,12 +15,110 @@ class TestFolderChooser : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        m = std::make_unique<WindowFixture>();
+        m->program.volumes.append({m->folder.path(), QStringLiteral("FOTO")});
+    }
     void cleanup() { m.reset(); }
-    void handsFolderToMainWindow_data();
-    void handsFolderToMainWindow();
-    void selectingADrive_data();
-    void selectingADrive();
+
+    // A folder opened by a double click or by Enter, whatever the encoding of its name, goes to the
+    // main window with its file count and its name in front of the new names; the close box brings
+    // the main window back as it was. Typing into the path box, and Enter on the open folder, change
+    // nothing. The chooser comes back where and as it was left, and reads its drive list again when
+    // it drops down.
+    void handsFolderToMainWindow_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("openedBy"); // else the keys that open it
+        QTest::newRow("double-click") << QByteArray("Ny\xC3\xA1r") << "Nyár" << "double-click";
+        QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz" << "double-click";
+        QTest::newRow("Enter") << QByteArray("T\xC3\xA9l") << "Tél" << "Return";
+        QTest::newRow("close box") << QByteArray("Ny\xC3\xA1r") << "Nyár" << "close box";
+    }
+
+    void handsFolderToMainWindow()
+    {
+        QFETCH(QByteArray, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, openedBy);
+        const bool closed = openedBy == QLatin1String("close box");
+        QVERIFY(::mkdir((QFile::encodeName(path()) + '/' + folder).constData(), 0700) == 0);
+        for (const QByteArray file : {"/K\xE9p.jpg", "/b.jpg"})
+            m->folder.createOnDisk(folder + file, file);
+        const QStringList before = mainTexts();
+        QWidget *chooser = m->openChooser();
+        QVERIFY(m->mainWindow().isHidden());
+        drive1()->setCurrentIndex(1);
+        QTest::keyClicks(text1(), QStringLiteral("/etc"));
+        QTest::keyClick(dir1(), Qt::Key_Return);
+        QCOMPARE(QStringList({dir1()->path(), text1()->text()}), QStringList(2, path()));
+        const QString indent(2 * path().count(u'/'), u' '); // the open folder's depth below the root
+        QCOMPARE(QStringList({dir1()->currentItem()->text(), dir1()->item(dir1()->count() - 1)->text()}),
+                 QStringList({indent + path().section(u'/', -1), indent + "  " + name}));
+
+        if (closed) {
+            QVERIFY(!chooser->close());
+        } else {
+            const QPoint place = dir1()->visualItemRect(dir1()->item(dir1()->count() - 1)).center();
+            QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, place);
+            if (openedBy == QLatin1String("double-click"))
+                QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, place);
+            else
+                QTest::keySequence(dir1(), QKeySequence(openedBy));
+            QCOMPARE(text1()->text(), path(name));
+            m->click("indit", "Command1");
+        }
+
+        QVERIFY(chooser->isHidden() && m->mainWindow().isVisible());
+        QCOMPARE(mainTexts(), closed ? before : QStringList({path(name), fileCountText(2), name + u'_'}));
+        if (!closed) {
+            m->click("cserel", "Check4");
+            m->click("cserel", "Command1");
+            QCOMPARE(m->find<FileList>("cserel", "File1")->model()->index(0, 0).data().toString(), name + "_000.jpg");
+        }
+
+        chooser->move(chooser->pos() + QPoint(17, 23));
+        const QStringList left = {text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())};
+        m->program.volumes.append({path(name), QStringLiteral("USB")});
+        QCOMPARE(m->openChooser(), chooser);
+        static_cast<QComboBox *>(drive1())->showPopup();
+        drive1()->hidePopup();
+        QCOMPARE(QStringList({text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())}), left);
+        QCOMPARE(QStringList({QString::number(drive1()->count()), drive1()->drive()}), QStringList({"3", path()}));
+    }
+
+    // Retried until ready, a drive opens at its current folder, or at the nearest existing parent of
+    // it; given up, the previous drive and folder stay.
+    void selectingADrive_data()
+    {
+        QTest::addColumn<int>("unready"); // attempts that find the drive unready, -1 for ever
+        QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+        QTest::newRow("ready") << 0 << QList<QMessageBox::StandardButton>();
+        QTest::newRow("retried until ready") << 2 << QList{QMessageBox::Retry, QMessageBox::Retry};
+        QTest::newRow("given up") << -1 << QList{QMessageBox::Retry, QMessageBox::Cancel};
+    }
+
+    void selectingADrive()
+    {
+        QFETCH(int, unready);
+        QFETCH(QList<QMessageBox::StandardButton>, answers);
+        QVERIFY(QDir().mkpath(path("Tél")));
+        m->program.currentFolders.makeCurrent(path(), path("Tél/Hó"));
+        m->program.fileSystem.makeUnready(path() + u'/', FileCondition::DiskNotReady, unready);
+        m->program.answers = answers;
+        m->openChooser();
+        const QString before = dir1()->path();
+
+        drive1()->setCurrentIndex(1);
+
+        QCOMPARE(m->messageCount(), answers.size());
+        QVERIFY(answers.isEmpty() || m->program.requests.last().defaultButton == QMessageBox::Retry);
+        QCOMPARE(drive1()->drive(), unready < 0 ? QStringLiteral("/") : path());
+        QCOMPARE(dir1()->path(), unready < 0 ? before : path("Tél"));
+        QCOMPARE(text1()->text(), dir1()->path());
+    }
 
 private:
     QString path(const QString &name = {}) const { return m->folder.filePath(name); }
@@ -31,110 +129,6 @@ private:
 
     std::unique_ptr<WindowFixture> m;
 };
-
-void TestFolderChooser::init()
-{
-    m = std::make_unique<WindowFixture>();
-    m->program.volumes.append({m->folder.path(), QStringLiteral("FOTO")});
-}
-
-// A folder opened by a double click or by Enter, whatever the encoding of its name, goes to the
-// main window with its file count and its name in front of the new names; the close box brings
-// the main window back as it was. Typing into the path box, and Enter on the open folder, change
-// nothing. The chooser comes back where and as it was left, and reads its drive list again when
-// it drops down.
-void TestFolderChooser::handsFolderToMainWindow_data()
-{
-    QTest::addColumn<QByteArray>("folder");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("openedBy"); // else the keys that open it
-    QTest::newRow("double-click") << QByteArray("Ny\xC3\xA1r") << "Nyár" << "double-click";
-    QTest::newRow("Windows-1250 name") << QByteArray("\xC1rv\xEDz") << "Árvíz" << "double-click";
-    QTest::newRow("Enter") << QByteArray("T\xC3\xA9l") << "Tél" << "Return";
-    QTest::newRow("close box") << QByteArray("Ny\xC3\xA1r") << "Nyár" << "close box";
-}
-
-void TestFolderChooser::handsFolderToMainWindow()
-{
-    QFETCH(QByteArray, folder);
-    QFETCH(QString, name);
-    QFETCH(QString, openedBy);
-    const bool closed = openedBy == QLatin1String("close box");
-    QVERIFY(::mkdir((QFile::encodeName(path()) + '/' + folder).constData(), 0700) == 0);
-    for (const QByteArray file : {"/K\xE9p.jpg", "/b.jpg"})
-        m->folder.createOnDisk(folder + file, file);
-    const QStringList before = mainTexts();
-    QWidget *chooser = m->openChooser();
-    QVERIFY(m->mainWindow().isHidden());
-    drive1()->setCurrentIndex(1);
-    QTest::keyClicks(text1(), QStringLiteral("/etc"));
-    QTest::keyClick(dir1(), Qt::Key_Return);
-    QCOMPARE(QStringList({dir1()->path(), text1()->text()}), QStringList(2, path()));
-    const QString indent(2 * path().count(u'/'), u' '); // the open folder's depth below the root
-    QCOMPARE(QStringList({dir1()->currentItem()->text(), dir1()->item(dir1()->count() - 1)->text()}),
-             QStringList({indent + path().section(u'/', -1), indent + "  " + name}));
-
-    if (closed) {
-        QVERIFY(!chooser->close());
-    } else {
-        const QPoint place = dir1()->visualItemRect(dir1()->item(dir1()->count() - 1)).center();
-        QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, place);
-        if (openedBy == QLatin1String("double-click"))
-            QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, place);
-        else
-            QTest::keySequence(dir1(), QKeySequence(openedBy));
-        QCOMPARE(text1()->text(), path(name));
-        m->click("indit", "Command1");
-    }
-
-    QVERIFY(chooser->isHidden() && m->mainWindow().isVisible());
-    QCOMPARE(mainTexts(), closed ? before : QStringList({path(name), fileCountText(2), name + u'_'}));
-    if (!closed) {
-        m->click("cserel", "Check4");
-        m->click("cserel", "Command1");
-        QCOMPARE(m->find<FileList>("cserel", "File1")->model()->index(0, 0).data().toString(), name + "_000.jpg");
-    }
-
-    chooser->move(chooser->pos() + QPoint(17, 23));
-    const QStringList left = {text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())};
-    m->program.volumes.append({path(name), QStringLiteral("USB")});
-    QCOMPARE(m->openChooser(), chooser);
-    static_cast<QComboBox *>(drive1())->showPopup();
-    drive1()->hidePopup();
-    QCOMPARE(QStringList({text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())}), left);
-    QCOMPARE(QStringList({QString::number(drive1()->count()), drive1()->drive()}), QStringList({"3", path()}));
-}
-
-// Retried until ready, a drive opens at its current folder, or at the nearest existing parent of
-// it; given up, the previous drive and folder stay.
-void TestFolderChooser::selectingADrive_data()
-{
-    QTest::addColumn<int>("unready"); // attempts that find the drive unready, -1 for ever
-    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
-    QTest::newRow("ready") << 0 << QList<QMessageBox::StandardButton>();
-    QTest::newRow("retried until ready") << 2 << QList{QMessageBox::Retry, QMessageBox::Retry};
-    QTest::newRow("given up") << -1 << QList{QMessageBox::Retry, QMessageBox::Cancel};
-}
-
-void TestFolderChooser::selectingADrive()
-{
-    QFETCH(int, unready);
-    QFETCH(QList<QMessageBox::StandardButton>, answers);
-    QVERIFY(QDir().mkpath(path("Tél")));
-    m->program.currentFolders.makeCurrent(path(), path("Tél/Hó"));
-    m->program.fileSystem.makeUnready(path() + u'/', FileCondition::DiskNotReady, unready);
-    m->program.answers = answers;
-    m->openChooser();
-    const QString before = dir1()->path();
-
-    drive1()->setCurrentIndex(1);
-
-    QCOMPARE(m->messageCount(), answers.size());
-    QVERIFY(answers.isEmpty() || m->program.requests.last().defaultButton == QMessageBox::Retry);
-    QCOMPARE(drive1()->drive(), unready < 0 ? QStringLiteral("/") : path());
-    QCOMPARE(dir1()->path(), unready < 0 ? before : path("Tél"));
-    QCOMPARE(text1()->text(), dir1()->path());
-}
 
 QTEST_MAIN(TestFolderChooser)
 #include "tst_indit.moc"
