@@ -1,4 +1,3 @@
-#include "gui/help/HelpWindow.h"
 #include "support/WindowFixture.h"
 
 #include <QDirIterator>
@@ -23,7 +22,6 @@ private slots:
     {
         QTest::addColumn<QString>("focus"); // window/control
         QTest::addColumn<QString>("page");
-        QTest::newRow("exit") << "cserel/Command3" << "kilepes.html";
         QTest::newRow("accents, by its frame") << "cserel/Check3" << "foablak.html";
         QTest::newRow("folder list") << "indit/Dir1" << "konyvtar.html";
         QTest::newRow("About OK") << "frmAbout/cmdOK" << "nevjegy-ok.html";
