@@ -6,13 +6,18 @@ PlayWindow::PlayWindow(const RenameWindow &window, const FolderCopy &copy)
 {
     const int count = window.fileCount();
     m_names.reserve(count);
-    m_startPlaces.reserve(size_t(count));
     m_selected.reserve(size_t(count));
     for (int index = 0; index < count; ++index) {
         m_names.append(window.fileName(index).bytes);
-        m_startPlaces.push_back(copy.placeOf(m_names.last()));
         m_selected.push_back(window.isFileSelected(index));
     }
+}
+
+void PlayWindow::followStartNames()
+{
+    m_startPlaces.reserve(size_t(m_names.size()));
+    for (const QByteArray &name : std::as_const(m_names))
+        m_startPlaces.push_back(m_copy.placeOf(name));
 }
 
 // A name the folder no longer held at the start has none.

@@ -12,6 +12,8 @@ class PlayWindow final : public RenameWindow {
 public:
     PlayWindow(const RenameWindow &window, const FolderCopy &copy);
 
+    // Notes where the entries listed at the start stand in the copy, for namesNow.
+    void followStartNames();
     // For each entry listed at the start, the name it has in the copy now.
     QByteArrayList namesNow() const;
 

@@ -4,13 +4,21 @@
 #include "engine/PlayWindow.h"
 #include "engine/RenameRun.h"
 
-std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
-                                 const RenameSettings &settings)
+namespace {
+
+enum class Names { Predicted, NotNeeded };
+
+// The failure the played run meets names the file as the disk holds it, since nothing is
+// renamed.
+std::optional<PlayedRun> playOnCopy(const RenameWindow &window, const FileSystem &fileSystem,
+                                    const RenameSettings &settings, Names names)
 {
     const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
     if (!copy)
         return std::nullopt;
     PlayWindow played(window, *copy);
+    if (names == Names::Predicted)
+        played.followStartNames();
     RenameRun run(played, *copy);
     PlayedRun outcome{run.run(settings), {}};
     if (outcome.failure) {
@@ -18,6 +26,22 @@ std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &f
         if (const int place = copy->placeOf(run.entryInHand().bytes); place >= 0)
             outcome.failure->oldName = DiskName::textOf(copy->diskNameAt(place));
     }
-    outcome.finalNames = played.namesNow();
+    if (names == Names::Predicted)
+        outcome.finalNames = played.namesNow();
     return outcome;
+}
+
+} // namespace
+
+std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
+                                 const RenameSettings &settings)
+{
+    return playOnCopy(window, fileSystem, settings, Names::Predicted);
+}
+
+std::optional<RenameFailure> checkRun(const RenameWindow &window, const FileSystem &fileSystem,
+                                      const RenameSettings &settings)
+{
+    const std::optional<PlayedRun> played = playOnCopy(window, fileSystem, settings, Names::NotNeeded);
+    return played ? played->failure : std::nullopt;
 }

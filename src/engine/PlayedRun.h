@@ -22,3 +22,7 @@ struct PlayedRun {
 // Nothing when the folder cannot be read, so that no play is possible.
 std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
                                  const RenameSettings &settings);
+// The failure of the same play, without the names it would give; nothing also when the folder
+// cannot be read.
+std::optional<RenameFailure> checkRun(const RenameWindow &window, const FileSystem &fileSystem,
+                                      const RenameSettings &settings);

@@ -15,13 +15,10 @@ RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
 std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings &settings)
 {
     forgetLastRun();
-    if (const std::optional<PlayedRun> played = playRun(m_window, m_fileSystem, settings); played && played->failure)
-        return played->failure;
-    RenameRun run(m_window, m_fileSystem);
-    std::optional<RenameFailure> failure = run.run(settings);
+    if (std::optional<RenameFailure> refused = checkRun(m_window, m_fileSystem, settings))
+        return refused;
     m_lastFolder = settings.folder;
-    m_lastRun = run.steps();
-    return failure;
+    return RenameRun(m_window, m_fileSystem, &m_lastRun).run(settings);
 }
 
 std::optional<RenameFailure> RenameCommand::undoLastRun()

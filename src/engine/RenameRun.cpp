@@ -33,9 +33,10 @@ RenameFailure noFolder()
 
 } // namespace
 
-RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem)
+RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, std::vector<RenameStep> *record)
     : m_window(window)
     , m_fileSystem(fileSystem)
+    , m_record(record)
 {
 }
 
@@ -165,8 +166,8 @@ RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, const std::vector<R
 {
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         m_window.setProgressValue(int(step - steps.rbegin()));
-        m_entry = step->after;
-        if (const Failure failure = fileStep(folder, step->before))
+        m_entry = DiskName::fromBytes(step->after);
+        if (const Failure failure = fileStep(folder, DiskName::fromBytes(step->before)))
             return failure;
     }
     return std::nullopt;
@@ -212,8 +213,8 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
-        if (newName.bytes != m_entry.bytes)
-            m_steps.push_back({m_entry, newName});
+        if (m_record && newName.bytes != m_entry.bytes)
+            m_record->push_back({m_entry.bytes, newName.bytes});
         return std::nullopt;
     }
     const FileCondition condition = folder.isRemoved() ? FileCondition::PathNotFound : *error;

@@ -15,16 +15,16 @@ class RenameFolder;
 // The runs of the main window's OK button: `nevez` over the whole file list when nothing is
 // selected, `kival` over the selected entries otherwise, and the run that gives the files of
 // an earlier run their names back. A run stops at the first file it cannot rename; files
-// renamed before it keep their new names, and `steps` tells which.
+// renamed before it keep their new names, and the record given to the run tells which.
 class RenameRun {
 public:
-    RenameRun(RenameWindow &window, const FileSystem &fileSystem);
+    // Each rename the run makes is added to `record`; a played run and an undo keep none.
+    RenameRun(RenameWindow &window, const FileSystem &fileSystem, std::vector<RenameStep> *record = nullptr);
 
     // The failure that stopped the run, if one did.
     std::optional<RenameFailure> run(const RenameSettings &settings);
     std::optional<RenameFailure> undo(const DiskName &folder, const std::vector<RenameStep> &steps);
 
-    const std::vector<RenameStep> &steps() const { return m_steps; }
     // The file the run had in hand last, under the name it had then.
     const DiskName &entryInHand() const { return m_entry; }
 
@@ -60,5 +60,5 @@ private:
     // that the first selected file gets number 0 once it is counted.
     int m_selectedCount = -1;
     DiskName m_entry; // the file in hand as the folder holds it
-    std::vector<RenameStep> m_steps;
+    std::vector<RenameStep> *m_record;
 };

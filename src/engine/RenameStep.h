@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/DiskName.h"
+#include <QByteArray>
 
 // One file a run renamed: the name it had and the name it got, as the folder holds them.
 struct RenameStep {
-    DiskName before;
-    DiskName after;
+    QByteArray before;
+    QByteArray after;
 };

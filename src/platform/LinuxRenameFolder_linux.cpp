@@ -18,17 +18,30 @@ LinuxRenameFolder::~LinuxRenameFolder()
     ::close(m_descriptor);
 }
 
-// Only a file its owner cannot write needs a change. The look and the change go through one
-// handle that names the entry itself, so an entry swapped for a link in between cannot lead
-// the change to a file outside the folder; a link is left as it is.
+namespace {
+
+bool needsNoWriteBit(const struct stat &status)
+{
+    return S_ISLNK(status.st_mode) || (status.st_mode & S_IWUSR);
+}
+
+} // namespace
+
+// Only a file its owner cannot write needs a change, so one look at the entry settles most
+// files. The change goes through a handle that names the entry itself, and the look is taken
+// again through it, so an entry swapped for a link in between cannot lead the change to a file
+// outside the folder; a link is left as it is.
 FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name)
 {
-    int handle = -1;
     struct stat status {};
+    if (const int error = m_calls.readStatus(m_descriptor, name.bytes.constData(), &status))
+        return conditionOfErrno(error);
+    if (needsNoWriteBit(status))
+        return {};
+    int handle = -1;
     if (const int error = m_calls.openEntry(m_descriptor, name.bytes.constData(), &handle, &status))
         return conditionOfErrno(error);
-    const bool unchanged = S_ISLNK(status.st_mode) || (status.st_mode & S_IWUSR);
-    const int error = unchanged ? 0 : m_calls.changeMode(handle, (status.st_mode & 07777) | writeBits());
+    const int error = needsNoWriteBit(status) ? 0 : m_calls.changeMode(handle, (status.st_mode & 07777) | writeBits());
     ::close(handle);
     return error == 0 ? FileError() : conditionOfErrno(error);
 }

@@ -55,10 +55,15 @@ int KernelCalls::unlink(int folder, const char *name)
 int KernelCalls::identify(int folder, const char *name, FileIdentity *identity)
 {
     struct stat status {};
-    const int error = retryingInterrupts([&] { return ::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW); });
+    const int error = readStatus(folder, name, &status);
     if (error == 0)
         *identity = {status.st_dev, status.st_ino};
     return error;
+}
+
+int KernelCalls::readStatus(int folder, const char *name, struct stat *status)
+{
+    return retryingInterrupts([&] { return ::fstatat(folder, name, status, AT_SYMLINK_NOFOLLOW); });
 }
 
 // Reads the folder through a handle of its own, so the caller's handle keeps its position.

@@ -24,6 +24,8 @@ public:
     virtual int link(int folder, const char *from, const char *to) = 0;
     virtual int unlink(int folder, const char *name) = 0;
     virtual int identify(int folder, const char *name, FileIdentity *identity) = 0;
+    // The status of the entry itself, as lstat gives it.
+    virtual int readStatus(int folder, const char *name, struct stat *status) = 0;
     // Whether an entry of the folder is spelled exactly like `name`, byte for byte.
     virtual int hasEntrySpelled(int folder, const char *name, bool *found) = 0;
     // A handle that names the entry itself, a link not followed, and the entry's status read
@@ -43,6 +45,7 @@ public:
     int link(int folder, const char *from, const char *to) override;
     int unlink(int folder, const char *name) override;
     int identify(int folder, const char *name, FileIdentity *identity) override;
+    int readStatus(int folder, const char *name, struct stat *status) override;
     int hasEntrySpelled(int folder, const char *name, bool *found) override;
     int openEntry(int folder, const char *name, int *handle, struct stat *status) override;
     int changeMode(int handle, mode_t mode) override;

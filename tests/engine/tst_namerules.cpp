@@ -11,12 +11,7 @@ namespace {
 
 RenameSettings settingsOf(bool numbering, bool append, const QString &newText, CaseMode mode)
 {
-    RenameSettings settings;
-    settings.numbering = numbering;
-    settings.append = append;
-    settings.newText = newText;
-    settings.caseMode = mode;
-    return settings;
+    return {.numbering = numbering, .append = append, .newText = newText, .caseMode = mode};
 }
 
 } // namespace

@@ -16,12 +16,9 @@ void TestFilePattern::matches_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("matches");
 
-    QTest::newRow("all: plain") << "*.*" << "a.txt" << true;
     QTest::newRow("all: no dot") << "*.*" << "README" << true;
-    QTest::newRow("extension any case") << "*.jpg" << "KÉP.JpG" << true;
     QTest::newRow("extension shorter") << "*.jpe" << "a.jpeg" << false;
     QTest::newRow("group second") << "*.bmp;*.gif;*.jpe" << "x.GIF" << true;
-    QTest::newRow("group none") << "*.bmp;*.gif;*.jpe" << "x.png" << false;
     QTest::newRow("question mark") << "?.txt" << "a.txt" << true;
     QTest::newRow("question mark needs one") << "?.txt" << ".txt" << false;
     QTest::newRow("accented letter any case") << "á*.txt" << "Ábel.TXT" << true;

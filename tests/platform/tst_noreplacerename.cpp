@@ -19,13 +19,11 @@ namespace {
 // without regard to case and refuses a no-replace rename onto another spelling of an existing
 // name. "fuse" ignores case too but, as exfat-fuse, has no no-replace flag and no hard links,
 // gives each spelling its own inode number, and lets a plain rename onto another spelling succeed
-// without doing anything. "fuse, case-sensitive" tells spellings apart; "fuse, links" has links.
+// without doing anything. "links" tells spellings apart and has hard links but no flag.
 class FakeFolderCalls final : public SystemCalls {
 public:
     explicit FakeFolderCalls(const QString &kind)
-        : m_ignoresCase(kind != u"fuse, case-sensitive")
-        , m_knowsNoReplaceFlag(kind == u"vfat")
-        , m_hasLinks(kind == u"vfat" || kind == u"fuse, links")
+        : m_ignoresCase(kind != u"links"), m_knowsNoReplaceFlag(kind == u"vfat"), m_hasLinks(kind != u"fuse")
     {
     }
 
@@ -48,13 +46,11 @@ public:
             return has(to) ? EEXIST : EINVAL;
         return from[0] == '.' && ioFailures-- > 0 ? EIO : move(from, to);
     }
-
     int renamePlain(int, const char *from, const char *to) override
     {
         addCreatedMeanwhile();
         return key(from) == key(to) ? 0 : move(from, to);
     }
-
     int link(int, const char *from, const char *to) override
     {
         addCreatedMeanwhile();
@@ -63,21 +59,18 @@ public:
         add(to, m_entries.value(key(from)).second);
         return 0;
     }
-
     int unlink(int, const char *name) override { return m_entries.remove(key(name)) ? 0 : ENOENT; }
-
     int identify(int, const char *name, FileIdentity *identity) override
     {
         *identity = {1, m_hasLinks ? m_entries.value(key(name)).second : qHash(QByteArray(name))};
         return has(name) ? 0 : ENOENT;
     }
-
     int hasEntrySpelled(int, const char *name, bool *found) override
     {
         *found = names().contains(name);
         return 0;
     }
-
+    int readStatus(int, const char *, struct stat *) override { return ENOSYS; }
     int openEntry(int, const char *, int *, struct stat *) override { return ENOSYS; }
     int changeMode(int, mode_t) override { return ENOSYS; }
 
@@ -109,9 +102,9 @@ class SwappingCalls final : public KernelCalls {
 public:
     QByteArray linkTarget;
 
-    int openEntry(int folder, const char *name, int *handle, struct stat *status) override
+    int readStatus(int folder, const char *name, struct stat *status) override
     {
-        const int error = KernelCalls::openEntry(folder, name, handle, status);
+        const int error = KernelCalls::readStatus(folder, name, status);
         if (::unlinkat(folder, name, 0) != 0 || ::symlinkat(linkTarget.constData(), folder, name) != 0)
             qFatal("Could not swap %s", name);
         return error;
@@ -129,8 +122,8 @@ private slots:
     void attributeStepNeverFollowsSwappedLink();
 };
 
-// The first file is renamed; one marked "+" is created by another program during the rename.
-// The file left under a hidden name shows as "parked".
+// The first file is renamed after `ioFailures` failing moves from a hidden name; one marked "+"
+// is created by another program during the rename. The file left under a hidden name shows as "parked".
 void TestNoReplaceRename::rename_data()
 {
     using Names = QByteArrayList;
@@ -142,27 +135,27 @@ void TestNoReplaceRename::rename_data()
     QTest::addColumn<Names>("names");
 
     const FileError ok, taken = FileCondition::NameTaken, lost = FileCondition::DeviceUnavailable;
+    const QString longest(255, u'n');
     QTest::newRow("vfat: case only") << "vfat" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
     QTest::newRow("fuse: case only") << "fuse" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
-    QTest::newRow("other file so spelled") << "fuse, case-sensitive" << Names{"KÉP.JPG", "kép.jpg"} << "kép.jpg" << 0
-                                           << taken << Names{"KÉP.JPG", "kép.jpg"};
-    QTest::newRow("other file") << "vfat" << Names{"a.txt", "B.TXT"} << "b.txt" << 0 << taken << Names{"a.txt", "B.TXT"};
+    QTest::newRow("other file so spelled") << "links" << Names{"KÉP.JPG", "kép.jpg"} << "kép.jpg" << 0 << taken
+                                           << Names{"KÉP.JPG", "kép.jpg"};
     QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
     QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
     QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{"parked"};
-    for (const QString fileSystem : {"fuse, links", "fuse"}) {
+    QTest::newRow("longest name") << "vfat" << Names{"a.txt"} << longest << 0 << ok << Names{longest.toUtf8()};
+    for (const QString fileSystem : {"links", "fuse"}) {
         const Names files = {"a.txt", "b.txt"};
         QTest::addRow("%s: absent", qPrintable(fileSystem)) << fileSystem << files << "c.txt" << 0 << ok
                                                                   << Names{"b.txt", "c.txt"};
         QTest::addRow("%s: taken", qPrintable(fileSystem)) << fileSystem << files << "b.txt" << 0 << taken << files;
     }
-    QTest::newRow("created meanwhile") << "fuse, links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
+    QTest::newRow("created meanwhile") << "links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
                                        << Names{"a.txt", "b.txt", "c.txt"};
-    for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b")})
-        QTest::addRow("refused %s", qPrintable(name)) << "vfat" << Names{"a.txt"} << name << 0
-                                                            << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
+    for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n')})
+        QTest::addRow("refused %s", qPrintable(name.left(9))) << "vfat" << Names{"a.txt"} << name << 0
+                                                              << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
 }
-
 void TestNoReplaceRename::rename()
 {
     QFETCH(QString, fileSystem);

@@ -2,7 +2,6 @@
 
 #include "engine/RenameWindow.h"
 #include "platform/FileSystem.h"
-#include "support/ShownNames.h"
 
 #include <QSet>
 #include <QStringList>
@@ -16,7 +15,6 @@ public:
     QStringList log;
 
     void select(const QList<int> &indexes) { m_selected.unite(QSet<int>(indexes.begin(), indexes.end())); }
-    QStringList names() const { return shownNames(m_names); }
     bool hasLockedRole() const { return !m_locked.isEmpty(); }
     bool isProgressVisible() const { return m_progressVisible; }
     int progressValue() const { return m_progressValue; }
