@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QTest>
-#include <QWidget>
+#include "gui/main/cserel.h"
 
-class FileList;
-class cserel;
+#include <QTest>
 
 // Finds a control of a window by its name; a missing one ends the test run at once.
 template<typename Control>
@@ -18,10 +16,8 @@ Control *control(const QWidget &window, const char *name)
 
 // Points the main window at a folder as the folder chooser does: the list's folder and the
 // path display.
-void pointMainWindowAt(cserel &window, const QString &folder);
-
-// A plain click on entry `row` of the file list.
-void clickEntry(FileList *list, int row);
-
-// The shown or hidden top-level window of the given name, nullptr when there is none.
-QWidget *topLevelWindow(const char *name);
+inline void pointMainWindowAt(cserel &window, const QString &folder)
+{
+    window.setFileListFolder(DiskName::fromText(folder));
+    window.setPathCaption(DiskName::fromText(folder));
+}

@@ -1,32 +1,9 @@
-#include "gui/about/frmAbout.h"
 #include "platform/SystemProgramStarter.h"
 #include "platform/SystemRegistry.h"
-#include "support/TemporaryFolder.h"
 #include "support/WindowFixture.h"
 
 #include <QFile>
 #include <QLabel>
-
-namespace {
-
-// The marquee's captions and colours over `times` ticks of its timer.
-struct Ticks {
-    QStringList captions;
-    QList<QColor> colours;
-};
-
-Ticks tick(QWidget &window, int times)
-{
-    Ticks ticks;
-    for (const auto *label = control<QLabel>(window, "Label1"); times-- > 0;) {
-        QMetaObject::invokeMethod(&window, "Timer1_Timer");
-        ticks.captions.append(label->text());
-        ticks.colours.append(label->palette().color(QPalette::WindowText));
-    }
-    return ticks;
-}
-
-} // namespace
 
 class TestAboutWindow : public QObject {
     Q_OBJECT
@@ -34,122 +11,119 @@ class TestAboutWindow : public QObject {
 private slots:
     void init() { m = std::make_unique<WindowFixture>(); }
     void cleanup() { m.reset(); }
-    void marquee();
-    void sysInfoFollowsTheRegistry_data();
-    void sysInfoFollowsTheRegistry();
-    void systemFindsProgramOnPath();
+
+    // Thirteen ticks a cycle, each colour component a random number times 255, cut. A left click
+    // on the marquee stops it on the whole name in blue, the next lets it run on from where it
+    // stopped. Every start draws the same colours.
+    void marquee()
+    {
+        const QList<double> random = {0.0, 0.5, 0.9999999999};
+        m->program.randomNumbers = random;
+        const QStringList cycle = {"   C",    "  Cal",  " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
+                                   "enor   ", "nor   ", "or   ",  "r   ",    "   ",      ""};
+        const QStringList ticks = tick(29);
+        for (int index = 0; index < ticks.size(); ++index)
+            QVERIFY2(ticks.at(index).startsWith(cycle.at(index % cycle.size()) + u'|'), qPrintable(ticks.at(index)));
+        QVERIFY(ticks.first().endsWith(QColor(0, 127, 254).name()) && ticks.at(cycle.size()) != ticks.first());
+
+        QWidget *label = m->find("frmAbout", "Label1");
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseClick(label, Qt::RightButton);
+        QTest::mouseClick(m->find("frmAbout", "lblTitle"), Qt::LeftButton);
+        QCOMPARE(tick(2), QStringList(2, QStringLiteral("   Calvenor \u2122   |#0000ff")));
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(tick(1).first().startsWith(cycle.at(3) + u'|'));
+
+        m = std::make_unique<WindowFixture>();
+        m->program.randomNumbers = random;
+        QCOMPARE(tick(29), ticks);
+    }
+
+    // Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
+    // a real folder that holds the program file or not. The expected start uses FOLDER for that
+    // folder; a null string is none. Starting "" or FAILING fails.
+    void sysInfoFollowsTheRegistry_data()
+    {
+        QTest::addColumn<int>("pathType");
+        QTest::addColumn<QByteArray>("pathData");
+        QTest::addColumn<int>("location2"); // 0 none, 1 a folder, 2 a folder with the program file
+        QTest::addColumn<QString>("started");
+
+        const QByteArray path("/opt/info/sysinfo");
+        QTest::newRow("text with its NUL") << 1 << path + '\0' << 0 << QString(path);
+        QTest::newRow("text without NUL") << 1 << path << 0 << QString(path);
+        QTest::newRow("exactly 1024 bytes") << 1 << QByteArray(1024, 'a') << 0 << QString(1024, u'a');
+        QTest::newRow("over 1024 bytes") << 1 << QByteArray(1025, 'a') << 0 << QString();
+        QTest::newRow("number") << 4 << QByteArray("\x1f\xab\0\0", 4) << 0 << "&hAB1F";
+        QTest::newRow("expandable text") << 2 << path + '\0' << 0 << "";
+        QTest::newRow("size 0 ends the command") << 1 << QByteArray() << 2 << QString();
+        QTest::newRow("location 1 first, unchecked") << 1 << path << 2 << QString(path);
+        QTest::newRow("location 2 with the file") << 0 << QByteArray() << 2 << "FOLDER/msinfo32.exe";
+        QTest::newRow("key without the value") << -1 << path << 2 << "FOLDER/msinfo32.exe";
+        QTest::newRow("location 2 without it") << 0 << QByteArray() << 1 << QString();
+        QTest::newRow("start fails") << 1 << QByteArray("FAILING") << 0 << "FAILING";
+        QTest::newRow("no location") << 0 << QByteArray() << 0 << QString();
+    }
+
+    // What is not started, found or not, is said in one message; no key is left open.
+    void sysInfoFollowsTheRegistry()
+    {
+        QFETCH(int, pathType);
+        QFETCH(QByteArray, pathData);
+        QFETCH(int, location2);
+        QFETCH(QString, started);
+        started.replace(QLatin1String("FOLDER"), m->folder.path());
+        if (location2 == 2)
+            m->folder.create(QStringLiteral("msinfo32.exe"));
+        if (pathType != 0)
+            m->program.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
+        if (location2 != 0)
+            m->program.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText, m->folder.path().toUtf8() + '\0'};
+        m->program.failing = {QString(""), QStringLiteral("FAILING")};
+
+        m->aboutWindow();
+        m->click("frmAbout", "cmdSysInfo");
+
+        QCOMPARE(m->program.started, started.isNull() ? QStringList() : QStringList{started});
+        QCOMPARE(m->messageCount(), int(started.isNull() || m->program.failing.contains(started)));
+        QVERIFY(m->program.openKeys.isEmpty());
+    }
+
+    // The system's registry finds the information program on PATH and the system starts it.
+    void systemFindsProgramOnPath()
+    {
+        m->folder.create(QStringLiteral("hardinfo"), "#!/bin/sh\n: > \"$0.started\"\n");
+        QFile::setPermissions(m->folder.filePath(QStringLiteral("hardinfo")), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray oldPath = qgetenv("PATH");
+        SystemRegistry registry;
+        SystemProgramStarter starter;
+        TestProgram &test = m->program;
+        ProgramContext system{test.fileSystem, test, test, test.currentFolders, registry, starter, test, test.help};
+        frmAbout window(system);
+        for (const QByteArray &path : {QByteArray(), m->folder.path().toUtf8()}) {
+            qputenv("PATH", path);
+            QMetaObject::invokeMethod(&window, "cmdSysInfo_Click");
+        }
+        qputenv("PATH", oldPath);
+
+        QCOMPARE(m->messageCount(), 1);
+        QTRY_VERIFY(QFile::exists(m->folder.filePath(QStringLiteral("hardinfo.started"))));
+    }
 
 private:
+    // The marquee's caption and colour after each of `times` ticks of its timer, as "caption|#rrggbb".
+    QStringList tick(int times) const
+    {
+        QStringList ticks;
+        for (const auto *label = control<QLabel>(m->aboutWindow(), "Label1"); times-- > 0;) {
+            QMetaObject::invokeMethod(&m->aboutWindow(), "Timer1_Timer");
+            ticks.append(label->text() + u'|' + label->palette().color(QPalette::WindowText).name());
+        }
+        return ticks;
+    }
+
     std::unique_ptr<WindowFixture> m;
 };
-
-// Thirteen ticks a cycle, each colour component a random number times 255, cut. A left click
-// on the marquee stops it on the whole name in blue, the next lets it run on from where it
-// stopped. Every start draws the same colours.
-void TestAboutWindow::marquee()
-{
-    const QList<double> random = {0.0, 0.5, 0.9999999999};
-    m->program.randomNumbers.values = random;
-    frmAbout &about = m->aboutWindow();
-    const QStringList cycle = {"   C",    "  Cal",  " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
-                               "enor   ", "nor   ", "or   ",  "r   ",    "   ",      ""};
-    const Ticks ticks = tick(about, 29);
-    QCOMPARE(ticks.captions, cycle + cycle + cycle.first(3));
-    QCOMPARE(ticks.colours.first(), QColor(0, 127, 254));
-    QVERIFY(ticks.colours.count(ticks.colours.last()) < ticks.colours.size());
-
-    QWidget *label = m->find("frmAbout", "Label1");
-    QTest::mouseClick(label, Qt::LeftButton);
-    QTest::mouseClick(label, Qt::RightButton);
-    QTest::mouseClick(m->find("frmAbout", "lblTitle"), Qt::LeftButton);
-    const Ticks still = tick(about, 2);
-    QCOMPARE(still.captions, QStringList(2, QStringLiteral("   Calvenor \u2122   ")));
-    QCOMPARE(still.colours, QList<QColor>(2, QColor(Qt::blue)));
-    QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(tick(about, 1).captions, QStringList{cycle[3]});
-
-    m.reset();
-    TestProgram secondStart;
-    secondStart.randomNumbers.values = random;
-    frmAbout secondWindow(secondStart.context);
-    QCOMPARE(tick(secondWindow, 29).colours, ticks.colours);
-}
-
-// Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
-// a real folder that holds the program file or not. The expected start uses FOLDER for that
-// folder; a null string is none. Starting "" or FAILING fails.
-void TestAboutWindow::sysInfoFollowsTheRegistry_data()
-{
-    QTest::addColumn<int>("pathType");
-    QTest::addColumn<QByteArray>("pathData");
-    QTest::addColumn<int>("location2"); // 0 none, 1 a folder, 2 a folder with the program file
-    QTest::addColumn<QString>("started");
-
-    const QByteArray path("/opt/info/sysinfo");
-    QTest::newRow("text with its NUL") << 1 << path + '\0' << 0 << QString(path);
-    QTest::newRow("text without NUL") << 1 << path << 0 << QString(path);
-    QTest::newRow("exactly 1024 bytes") << 1 << QByteArray(1024, 'a') << 0 << QString(1024, u'a');
-    QTest::newRow("over 1024 bytes") << 1 << QByteArray(1025, 'a') << 0 << QString();
-    QTest::newRow("number") << 4 << QByteArray("\x1f\xab\0\0", 4) << 0 << "&hAB1F";
-    QTest::newRow("expandable text") << 2 << path + '\0' << 0 << "";
-    QTest::newRow("size 0 ends the command") << 1 << QByteArray() << 2 << QString();
-    QTest::newRow("location 1 first, unchecked") << 1 << path << 2 << QString(path);
-    QTest::newRow("location 2 with the file") << 0 << QByteArray() << 2 << "FOLDER/msinfo32.exe";
-    QTest::newRow("key without the value") << -1 << path << 2 << "FOLDER/msinfo32.exe";
-    QTest::newRow("location 2 without it") << 0 << QByteArray() << 1 << QString();
-    QTest::newRow("start fails") << 1 << QByteArray("FAILING") << 0 << "FAILING";
-    QTest::newRow("no location") << 0 << QByteArray() << 0 << QString();
-}
-
-// What is not started, found or not, is said in one message; no key is left open.
-void TestAboutWindow::sysInfoFollowsTheRegistry()
-{
-    QFETCH(int, pathType);
-    QFETCH(QByteArray, pathData);
-    QFETCH(int, location2);
-    QFETCH(QString, started);
-    TemporaryFolder folder;
-    started.replace(QLatin1String("FOLDER"), folder.path());
-    if (location2 == 2)
-        folder.create(QStringLiteral("msinfo32.exe"));
-    MemoryRegistry &registry = m->program.registry;
-    if (pathType != 0)
-        registry.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
-    if (location2 != 0)
-        registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {RegistryText,
-                                                                               folder.path().toUtf8() + '\0'};
-    m->program.programStarter.failing = {QString(""), QStringLiteral("FAILING")};
-
-    m->aboutWindow();
-    m->click("frmAbout", "cmdSysInfo");
-
-    QCOMPARE(m->program.programStarter.started, started.isNull() ? QStringList() : QStringList{started});
-    QCOMPARE(m->messageCount(), int(started.isNull() || m->program.programStarter.failing.contains(started)));
-    QVERIFY(registry.openKeys.isEmpty());
-}
-
-// The system's registry finds the information program on PATH and the system starts it.
-void TestAboutWindow::systemFindsProgramOnPath()
-{
-    TemporaryFolder bin;
-    bin.create(QStringLiteral("hardinfo"), "#!/bin/sh\n: > \"$0.started\"\n");
-    QFile::setPermissions(bin.filePath(QStringLiteral("hardinfo")), QFile::ReadOwner | QFile::ExeOwner);
-    const QByteArray oldPath = qgetenv("PATH");
-    SystemRegistry registry;
-    SystemProgramStarter starter;
-    const ProgramContext &test = m->program.context;
-    ProgramContext system{test.fileSystem, test.messages, test.volumes, test.currentFolders,
-                          registry,        starter,       test.randomNumbers, test.help};
-    frmAbout window(system);
-    for (const QByteArray &path : {QByteArray(), bin.path().toUtf8()}) {
-        qputenv("PATH", path);
-        QMetaObject::invokeMethod(&window, "cmdSysInfo_Click");
-    }
-    qputenv("PATH", oldPath);
-
-    QCOMPARE(m->messageCount(), 1);
-    QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("hardinfo.started"))));
-}
 
 QTEST_MAIN(TestAboutWindow)
 #include "tst_frmabout.moc"
