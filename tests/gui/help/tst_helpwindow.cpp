@@ -1,7 +1,5 @@
 #include "support/WindowFixture.h"
 
-#include <QDirIterator>
-#include <QRegularExpression>
 #include <QTextBrowser>
 
 class TestHelp : public QObject {
@@ -56,18 +54,6 @@ private slots:
                 const QString page = u':' + HelpWindow::pageOfTopic(helpTopicAround(control)).path();
                 QVERIFY2(control->focusPolicy() == Qt::NoFocus || QFile::exists(page), qPrintable(control->objectName()));
             }
-        }
-    }
-
-    void everyLinkResolves()
-    {
-        const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
-        for (QDirIterator pages(QStringLiteral(":/help")); pages.hasNext();) {
-            QFile page(pages.next());
-            QVERIFY(page.open(QIODevice::ReadOnly));
-            for (const QRegularExpressionMatch &match : link.globalMatch(QString::fromUtf8(page.readAll())))
-                QVERIFY2(QFile::exists(QStringLiteral(":/help/") + match.captured(1)),
-                         qPrintable(page.fileName() + u' ' + match.captured(0)));
         }
     }
 
