@@ -162,7 +162,7 @@ void TestRenameCommand::run()
     QFETCH(QStringList, progress);
     TemporaryFolder folder;
     for (const QByteArray &name : files)
-        folder.createOnDisk(name, name);
+        folder.create(name, name);
     const QByteArray readOnly = QFile::encodeName(folder.path()) + '/' + files.first();
     ::chmod(readOnly.constData(), 0440);
     ScriptedFileSystem fileSystem(m_fileSystem);
@@ -187,7 +187,7 @@ void TestRenameCommand::run()
     const std::optional<RenameFailure> failure = command.Command1_Click(settings);
 
     QCOMPARE(failure ? failure->message() : QString(), message);
-    QTEST(folder.shownNames(), "after");
+    QTEST(folder.entries(), "after");
     QCOMPARE(window.log.count(QStringLiteral("refresh")), refreshes);
     if (!progress.isEmpty())
         QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^(max|value|show) "))), progress);
@@ -226,7 +226,7 @@ void TestRenameCommand::undoStopsAtATakenName()
     ScriptedWindow window(m_fileSystem, folder.path());
     RenameCommand command(window, m_fileSystem);
     QVERIFY(!command.Command1_Click(RenameSettings{.folder = folder.diskPath()}));
-    folder.create(QStringLiteral("b.txt"), "new");
+    folder.create("b.txt", "new");
 
     const std::optional<RenameFailure> failure = command.undoLastRun();
 

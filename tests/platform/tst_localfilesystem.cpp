@@ -76,8 +76,8 @@ void TestLocalFileSystem::listsByShownTextInOrder()
     QFETCH(QString, locale);
     TemporaryFolder folder;
     for (const QByteArray &name : files)
-        folder.createOnDisk(name, name);
-    folder.create(QStringLiteral(".hidden.jpg"));
+        folder.create(name, name);
+    folder.create(".hidden.jpg");
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub.jpg")));
     QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
     QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
@@ -112,8 +112,8 @@ void TestLocalFileSystem::renameOutcomes()
     QFETCH(QString, oldName);
     QFETCH(QString, newName);
     TemporaryFolder folder;
-    folder.create(QStringLiteral("a.txt"), "a");
-    folder.create(QStringLiteral("B.TXT"), "b");
+    folder.create("a.txt", "a");
+    folder.create("B.TXT", "b");
     QCOMPARE(::link(QFile::encodeName(folder.filePath("B.TXT")).constData(),
                     QFile::encodeName(folder.filePath("b.txt")).constData()), 0);
     const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());

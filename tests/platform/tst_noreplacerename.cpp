@@ -177,10 +177,9 @@ void TestNoReplaceRename::rename()
 void TestNoReplaceRename::attributeStepNeverFollowsSwappedLink()
 {
     TemporaryFolder folder;
-    for (const QString name : {"a.txt", "private"}) {
-        folder.create(name);
+    folder.createAll({"a.txt", "private"});
+    for (const QString name : {"a.txt", "private"})
         QVERIFY(QFile::setPermissions(folder.filePath(name), QFile::ReadOwner));
-    }
     SwappingCalls calls;
     calls.linkTarget = QFile::encodeName(folder.filePath("private"));
     LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);

@@ -74,7 +74,7 @@ private slots:
         QFETCH(QString, started);
         started.replace(QLatin1String("FOLDER"), m->folder.path());
         if (location2 == 2)
-            m->folder.create(QStringLiteral("msinfo32.exe"));
+            m->folder.create("msinfo32.exe");
         if (pathType != 0)
             m->program.keys[SysInfoPathKey][pathType > 0 ? SysInfoPathValue : "other"] = {quint32(qAbs(pathType)), pathData};
         if (location2 != 0)
@@ -92,7 +92,7 @@ private slots:
     // The system's registry finds the information program on PATH and the system starts it.
     void systemFindsProgramOnPath()
     {
-        m->folder.create(QStringLiteral("hardinfo"), "#!/bin/sh\n: > \"$0.started\"\n");
+        m->folder.create("hardinfo", "#!/bin/sh\n: > \"$0.started\"\n");
         QFile::setPermissions(m->folder.filePath(QStringLiteral("hardinfo")), QFile::ReadOwner | QFile::ExeOwner);
         const QByteArray oldPath = qgetenv("PATH");
         SystemRegistry registry;

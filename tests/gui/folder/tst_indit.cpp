@@ -46,7 +46,7 @@ private slots:
         const bool closed = openedBy == QLatin1String("close box");
         QVERIFY(::mkdir((QFile::encodeName(path()) + '/' + folder).constData(), 0700) == 0);
         for (const QByteArray file : {"/K\xE9p.jpg", "/b.jpg"})
-            m->folder.createOnDisk(folder + file, file);
+            m->folder.create(folder + file, file);
         const QStringList before = mainTexts();
         QWidget *chooser = m->openChooser();
         QVERIFY(m->mainWindow().isHidden());

@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(toolTip(1), QStringLiteral("→ Nyár_000.jpg"));
         perform(QStringLiteral("text x/"));
         QVERIFY(toolTip(0).endsWith(QStringLiteral("Érvénytelen fájlnév.\nEgyetlen fájl sem kapott új nevet.")));
-        m->folder.create(QStringLiteral("c.jpg"));
+        m->folder.create("c.jpg");
         perform(QStringLiteral("open"));
         QVERIFY(toolTip(2).startsWith(QStringLiteral("A(z) „a.jpg” fájl nem nevezhető át erre: „x/000.jpg”.")));
     }
