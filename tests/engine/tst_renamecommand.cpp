@@ -1,13 +1,14 @@
 #include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
+#include "engine/RenameWindow.h"
 #include "platform/LocalFileSystem.h"
 #include "support/ScriptedFileSystem.h"
-#include "support/ScriptedWindow.h"
 #include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -47,6 +48,51 @@ void verifyOldNames(const TemporaryFolder &folder, const QByteArrayList &files)
     for (auto name = names.begin(); name != names.end(); ++name)
         QCOMPARE(name.value(), name.key());
 }
+
+// A main window made of plain values. It lists its folder through a file system, as the real
+// file list does, and logs every operation a run makes on it, one line each.
+class ScriptedWindow final : public RenameWindow {
+public:
+    ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern = QStringLiteral("*.*"))
+        : m_fileSystem(fileSystem), m_folder(DiskName::fromText(folder)), m_pattern(pattern)
+    {
+        m_names = m_fileSystem.listFiles(m_folder, m_pattern).names;
+    }
+
+    QStringList log;
+    QSet<int> selected;
+    QSet<ControlRole> locked;
+    bool progressVisible = false;
+    int progressValue = 0;
+
+    int fileCount() const override { return int(m_names.size()); }
+    bool isFileSelected(int index) const override { return selected.contains(index); }
+    DiskName fileName(int index) const override { return DiskName::fromBytes(m_names.at(index)); }
+    QString filePattern() const override { return m_pattern; }
+    void refreshFiles() override
+    {
+        log << QStringLiteral("refresh");
+        m_names = m_fileSystem.listFiles(m_folder, m_pattern).names;
+        selected.clear();
+    }
+    void setProgressMin(int value) override { m_progressMin = value; }
+    void setProgressMax(int value) override { log << QStringLiteral("max %1").arg(value); }
+    void setProgressValue(int value) override { log << QStringLiteral("value %1").arg(progressValue = value); }
+    int progressMin() const override { return m_progressMin; }
+    void setProgressVisible(bool visible) override { log << ((progressVisible = visible) ? "show bar" : "hide bar"); }
+    void setLocked(ControlRole role, bool lock) override
+    {
+        log << (lock ? QStringLiteral("lock %1") : QStringLiteral("unlock %1")).arg(int(role));
+        lock ? void(locked.insert(role)) : void(locked.remove(role));
+    }
+
+private:
+    const FileSystem &m_fileSystem;
+    DiskName m_folder;
+    QString m_pattern;
+    QByteArrayList m_names;
+    int m_progressMin = 0;
+};
 
 } // namespace
 
@@ -173,7 +219,7 @@ void TestRenameCommand::run()
         fileSystem.beforeFailingRename = remove;
     QFETCH(QString, pattern);
     ScriptedWindow window(fileSystem, folder.path(), pattern);
-    window.select(selection);
+    window.selected = QSet<int>(selection.begin(), selection.end());
     if (settings.folder.bytes.isEmpty())
         settings.folder = folder.diskPath();
     if (failAt == 0 && !removed.isEmpty())
@@ -193,7 +239,7 @@ void TestRenameCommand::run()
         QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^(max|value|show) "))), progress);
     const int locks = refreshes == 0 ? 0 : selection.isEmpty() ? 7 : 5;
     QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^lock "))).size(), locks);
-    QVERIFY(!window.isProgressVisible() && window.progressValue() == 0 && !window.hasLockedRole());
+    QVERIFY(!window.progressVisible && window.progressValue == 0 && window.locked.isEmpty());
     if (message.endsWith(noneRenamed)) {
         QVERIFY(window.log.isEmpty());
         QCOMPARE(modeOf(readOnly), mode_t(0440));
@@ -233,7 +279,7 @@ void TestRenameCommand::undoStopsAtATakenName()
     QVERIFY(failure);
     QCOMPARE(failure->message(), refusal("001.txt", "b.txt", taken, stopped));
     QCOMPARE(folder.entries(), (QStringList{"000.txt", "001.txt", "b.txt", "c.txt"}));
-    QVERIFY(!window.hasLockedRole() && !window.isProgressVisible());
+    QVERIFY(window.locked.isEmpty() && !window.progressVisible);
 }
 
 QTEST_GUILESS_MAIN(TestRenameCommand)
