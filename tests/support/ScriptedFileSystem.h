@@ -1,22 +1,22 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/RenameFolder.h"
 
 #include <QHash>
 
 #include <functional>
 
 // The real file system with scripted faults. The rename numbered `failingRename` (counted from
-// 1 over every folder it opens) is refused with `renameCondition`, the file reported as left
-// under `parkedName`; with `beforeFailingRename` set, that rename instead runs it first and then
-// goes through. Reading a drive's root made unready fails for the next `times` tries (for ever
-// with -1), as a drive without a medium does.
+// 1 over every folder it opens) is refused as an open file, the file reported as left under
+// `parkedName`; with `beforeFailingRename` set, that rename instead runs it first and then goes
+// through. Reading a drive's root made unready fails for the next `times` tries (for ever with
+// -1), as a drive without a medium does.
 class ScriptedFileSystem final : public FileSystem {
 public:
     explicit ScriptedFileSystem(const FileSystem &real) : m_real(real) {}
 
     int failingRename = 0;
-    FileCondition renameCondition = FileCondition::AlreadyOpen;
     QString parkedName;
     std::function<void()> beforeFailingRename;
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
@@ -27,17 +27,47 @@ public:
     }
     FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
     FolderContents readContents(const DiskName &folder) const override { return m_real.readContents(folder); }
-    FileError readFolder(const QString &folder) const override;
-    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
+    FileError readFolder(const QString &folder) const override
+    {
+        const auto unready = m_unready.find(folder);
+        if (unready == m_unready.end() || unready->second == 0)
+            return m_real.readFolder(folder);
+        if (unready->second > 0)
+            --unready->second;
+        return unready->first;
+    }
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override
+    {
+        std::unique_ptr<RenameFolder> real = m_real.openFolder(folder);
+        return real ? std::make_unique<Folder>(std::move(real), *this) : nullptr;
+    }
 
 private:
-    friend class ScriptedFolder;
-    struct Unready {
-        FileCondition condition;
-        int times;
+    class Folder final : public RenameFolder {
+    public:
+        Folder(std::unique_ptr<RenameFolder> real, const ScriptedFileSystem &owner) : m_real(std::move(real)), m_owner(owner) {}
+
+        FileError setArchiveOnly(const DiskName &name) override { return m_real->setArchiveOnly(name); }
+        FileError rename(const DiskName &oldName, const DiskName &newName) override
+        {
+            const bool failing = ++m_owner.m_renames == m_owner.failingRename;
+            m_failed = failing && !m_owner.beforeFailingRename;
+            if (m_failed)
+                return FileCondition::AlreadyOpen;
+            if (failing)
+                m_owner.beforeFailingRename();
+            return m_real->rename(oldName, newName);
+        }
+        QString parkedName() const override { return m_failed ? m_owner.parkedName : m_real->parkedName(); }
+        bool isRemoved() const override { return m_real->isRemoved(); }
+
+    private:
+        std::unique_ptr<RenameFolder> m_real;
+        const ScriptedFileSystem &m_owner;
+        bool m_failed = false;
     };
 
     const FileSystem &m_real;
     mutable int m_renames = 0;
-    mutable QHash<QString, Unready> m_unready;
+    mutable QHash<QString, std::pair<FileCondition, int>> m_unready;
 };
