@@ -4,6 +4,7 @@
 #include "support/WindowFixture.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
@@ -112,6 +113,15 @@ private slots:
         QTest::newRow("right on a control") << "a.jpe" << "open, tick Check2, press right Check1, click Command1" << "000.jpe" << "";
         QTest::newRow("left on a control") << "a.jpe" << "open, tick Check2, press right free, press left Check1, click Command1" << "a.jpg" << "";
         QTest::newRow("Ctrl+Z after another folder") << ab << "open, click Command1, open, key Ctrl+Z File1" << "000.jpg 001.jpg" << "";
+        // Each row of the README's table of name examples: settings, old names, new names.
+        QFile readme(QStringLiteral(SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString table = QString::fromUtf8(readme.readAll()).section(QStringLiteral("<!-- examples -->\n"), 1).section(QStringLiteral("<!--"), 0, 0);
+        for (const QString &row : table.trimmed().split(u'\n').mid(2)) {
+            const QStringList cells = row.mid(2, row.size() - 4).split(QStringLiteral(" | "));
+            QTest::addRow("README: %s", qPrintable(cells.at(0))) << cells.at(1).split(QStringLiteral(", ")).join(u' ')
+                << stepsOf(cells.at(0)) << cells.at(2).split(QStringLiteral(", ")).join(u' ') << "";
+        }
     }
 
     void runs()
@@ -228,6 +238,22 @@ private:
             else
                 QTest::keySequence(named(what.section(u' ', 1)), QKeySequence(what.section(u' ', 0, 0)));
         }
+    }
+
+    // The steps that make the settings an example names, such as "Sorszámozás, Új név „Nyár_”".
+    static QString stepsOf(const QString &settings)
+    {
+        const QStringList names = settings.split(QStringLiteral(", "));
+        QString steps = QStringLiteral("open, text ") + settings.section(u'„', 1).section(u'”', 0, 0);
+        if (!names.first().startsWith(u"Sorszámozás"))
+            steps += QStringLiteral(", click Check1");
+        const QList<std::pair<QString, QString>> clicks = {{"Hozzáfűzés", "click Check4"}, {"Kisbetű", "click Option1(0)"},
+            {"Nagybetű", "click Option1(1)"}, {"Ékezetmentesítés", "click Check3"}, {"*.jpe átírása *.jpg-be", "tick Check2, press right free"}};
+        for (const auto &[name, click] : clicks) {
+            if (names.contains(name))
+                steps += QStringLiteral(", ") + click;
+        }
+        return steps + QStringLiteral(", click Command1");
     }
 
     // A mouse button pressed where the user sees that spot of the settings frame.
