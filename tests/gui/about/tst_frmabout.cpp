@@ -14,14 +14,13 @@ private slots:
 
     // Thirteen ticks a cycle, each colour component a random number times 255, cut. A left click
     // on the marquee stops it on the whole name in blue, the next lets it run on from where it
-    // stopped. Every start draws the same colours.
+    // stopped.
     void marquee()
     {
-        const QList<double> random = {0.0, 0.5, 0.9999999999};
-        m->program.randomNumbers = random;
+        m->program.randomNumbers = {0.0, 0.5, 0.9999999999};
         const QStringList cycle = {"   C",    "  Cal",  " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
                                    "enor   ", "nor   ", "or   ",  "r   ",    "   ",      ""};
-        const QStringList ticks = tick(29);
+        const QStringList ticks = tick(16);
         for (int index = 0; index < ticks.size(); ++index)
             QVERIFY2(ticks.at(index).startsWith(cycle.at(index % cycle.size()) + u'|'), qPrintable(ticks.at(index)));
         QVERIFY(ticks.first().endsWith(QColor(0, 127, 254).name()) && ticks.at(cycle.size()) != ticks.first());
@@ -29,14 +28,9 @@ private slots:
         QWidget *label = m->find("frmAbout", "Label1");
         QTest::mouseClick(label, Qt::LeftButton);
         QTest::mouseClick(label, Qt::RightButton);
-        QTest::mouseClick(m->find("frmAbout", "lblTitle"), Qt::LeftButton);
         QCOMPARE(tick(2), QStringList(2, QStringLiteral("   Calvenor \u2122   |#0000ff")));
         QTest::mouseClick(label, Qt::LeftButton);
         QVERIFY(tick(1).first().startsWith(cycle.at(3) + u'|'));
-
-        m = std::make_unique<WindowFixture>();
-        m->program.randomNumbers = random;
-        QCOMPARE(tick(29), ticks);
     }
 
     // Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
