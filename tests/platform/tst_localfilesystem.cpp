@@ -44,6 +44,7 @@ class TestLocalFileSystem : public QObject {
 private slots:
     void listsByShownTextInOrder_data();
     void listsByShownTextInOrder();
+    void pathShowsEachNameInItsOwnEncoding();
     void renameOutcomes_data();
     void renameOutcomes();
     void removedFolderIsNoticed();
@@ -91,6 +92,12 @@ void TestLocalFileSystem::listsByShownTextInOrder()
     QTEST(shown, "names");
     for (const QByteArray &name : listed)
         QVERIFY(files.contains(name) || name == "link.jpg");
+}
+
+// A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
+void TestLocalFileSystem::pathShowsEachNameInItsOwnEncoding()
+{
+    QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
 }
 
 // The folder holds a.txt, and B.TXT under a second name b.txt, a hard link.
