@@ -27,7 +27,7 @@ public:
     {
     }
 
-    int ioFailures = 0; // moves from a hidden name that fail with EIO
+    int ioFailures = 0; // moves from a hidden name that fail with EIO; with -1 every hidden name is taken
     QByteArray createdMeanwhile; // another program creates it just before a plain rename or link
 
     void add(const QByteArray &name, size_t inode = 0) { m_entries.insert(key(name), {name, inode ? inode : qHash(name)}); }
@@ -42,8 +42,8 @@ public:
     // The kernel looks for the new name before it asks the file system about the flag.
     int renameNoReplace(int, const char *from, const char *to) override
     {
-        if (has(to) || !m_knowsNoReplaceFlag)
-            return has(to) ? EEXIST : EINVAL;
+        if (has(to) || !m_knowsNoReplaceFlag || (to[0] == '.' && ioFailures < 0))
+            return has(to) || ioFailures < 0 ? EEXIST : EINVAL;
         return from[0] == '.' && ioFailures-- > 0 ? EIO : move(from, to);
     }
     int renamePlain(int, const char *from, const char *to) override
@@ -143,6 +143,7 @@ void TestNoReplaceRename::rename_data()
     QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
     QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
     QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{"parked"};
+    QTest::newRow("every hidden name taken") << "vfat" << Names{"A.TXT"} << "a.txt" << -1 << FileError(FileCondition::Other) << Names{"A.TXT"};
     QTest::newRow("longest name") << "vfat" << Names{"a.txt"} << longest << 0 << ok << Names{longest.toUtf8()};
     for (const QString fileSystem : {"links", "fuse"}) {
         const Names files = {"a.txt", "b.txt"};
