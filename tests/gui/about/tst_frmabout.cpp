@@ -98,6 +98,12 @@ private slots:
             qputenv("PATH", path);
             QMetaObject::invokeMethod(&window, "cmdSysInfo_Click");
         }
+        // The key answers its one value only, and only while the program is found.
+        RegistryKey key = 0;
+        quint32 type = 0, size = 0;
+        QVERIFY(registry.openKey(LocalMachineRoot, SysInfoPathKey, 0, 0, key) && !registry.queryValue(key, "other", type, nullptr, size));
+        qputenv("PATH", QByteArray());
+        QVERIFY(!registry.queryValue(key, SysInfoPathValue, type, nullptr, size));
         qputenv("PATH", oldPath);
 
         QCOMPARE(m->messageCount(), 1);
