@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/RenameFailure.h"
-#include "engine/RenameSettings.h"
 #include "engine/RenameRecord.h"
+#include "engine/RenameSettings.h"
 
 #include <optional>
 
