@@ -100,10 +100,11 @@ private slots:
         }
         // The key answers its one value only, and only while the program is found.
         RegistryKey key = 0;
-        quint32 type = 0, size = 0;
-        QVERIFY(registry.openKey(LocalMachineRoot, SysInfoPathKey, 0, 0, key) && !registry.queryValue(key, "other", type, nullptr, size));
+        quint32 type = 0, size = 1024;
+        char buffer[1024];
+        QVERIFY(registry.openKey(LocalMachineRoot, SysInfoPathKey, 0, 0, key) && !registry.queryValue(key, "other", type, buffer, size));
         qputenv("PATH", QByteArray());
-        QVERIFY(!registry.queryValue(key, SysInfoPathValue, type, nullptr, size));
+        QVERIFY(!registry.queryValue(key, SysInfoPathValue, type, buffer, size));
         qputenv("PATH", oldPath);
 
         QCOMPARE(m->messageCount(), 1);
