@@ -34,21 +34,6 @@ mode_t modeOf(const QByteArray &path)
     return status.st_mode & 07777;
 }
 
-QByteArrayList sorted(QByteArrayList names)
-{
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Each file's content is its first name: a file still named by its content has its old name.
-void verifyOldNames(const TemporaryFolder &folder, const QByteArrayList &files)
-{
-    const QMap<QByteArray, QByteArray> names = folder.namesByContent();
-    QCOMPARE(names.keys(), sorted(files));
-    for (auto name = names.begin(); name != names.end(); ++name)
-        QCOMPARE(name.value(), name.key());
-}
-
 // A main window made of plain values. It lists its folder through a file system, as the real
 // file list does, and logs every operation a run makes on it, one line each.
 class ScriptedWindow final : public RenameWindow {
@@ -100,187 +85,168 @@ class TestRenameCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    void run_data();
-    void run();
-    void undoStopsAtATakenName();
+    // A run over a real folder, each file holding its name: files, pattern, settings, selection and
+    // what happens meanwhile give the names after, the message, the refreshes and the bar. In every
+    // row no file is lost or replaced, what the play predicts is what the disk gets, and Ctrl+Z
+    // gives every file its old name back.
+    void run_data()
+    {
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<RenameSettings>("settings");
+        QTest::addColumn<QList<int>>("selection");
+        QTest::addColumn<int>("failAt");     // the rename on the disk that is refused, counted from 1
+        QTest::addColumn<QString>("removed"); // a listed file or the "folder", gone before OK or at failAt
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("refreshes");
+        QTest::addColumn<QStringList>("progress");
+
+        using Files = QByteArrayList;
+        using Names = QStringList;
+        const Files abc = {"a.txt", "b.txt", "c.txt"};
+        const RenameSettings numbered;
+        const RenameSettings lower{.numbering = false, .caseMode = CaseMode::Lower};
+        const RenameSettings threePasses{.numbering = false, .caseMode = CaseMode::Lower, .jpeRewrite = true, .accentFolding = true};
+        const RenameSettings appended{.append = true};
+        const QList<int> none;
+        QTest::newRow("whole list") << abc << "*.*" << numbered << none << 0 << "" << Names{"000.txt", "001.txt", "002.txt"} << ""
+                                    << 1 << Names{"max 2", "value 0", "show bar", "value 0", "value 1", "value 2", "value 0"};
+        QTest::newRow("one file") << Files{"a.txt"} << "*.*" << numbered << none << 0 << "" << Names{"000.txt"} << ""
+                                  << 1 << Names{"max 1", "value 0", "show bar", "value 0", "value 0"};
+        QTest::newRow("lower, nothing changes") << abc << "*.*" << lower << none << 0 << "" << Names{"a.txt", "b.txt", "c.txt"} << "" << 1 << Names{};
+        QTest::newRow("empty list") << Files{"a.txt"} << "*.jpg" << numbered << none << 0 << "" << Names{"a.txt"} << "" << 0 << Names{};
+        Files thousand;
+        Names thousandAfter;
+        for (int number = 0; number < 1000; ++number) {
+            thousand << QStringLiteral("Kép%1.JPE").arg(number).toUtf8();
+            thousandAfter << QStringLiteral("kep%1.jpg").arg(number);
+        }
+        thousandAfter.sort();
+        QTest::newRow("a thousand files, three passes") << thousand << "*.*" << threePasses << none << 0 << "" << thousandAfter << "" << 3 << Names{};
+        QTest::newRow("three passes") << Files{"K\xC3\xA9p.JPE"} << "*.*" << threePasses << none << 0 << "" << Names{"kep.jpg"} << "" << 3 << Names{};
+        QTest::newRow("numbered, no accent pass") << Files{"K\xC3\xA9p.JPE"} << "*.*" << RenameSettings{.jpeRewrite = true, .accentFolding = true}
+                                                  << none << 0 << "" << Names{"000.jpg"} << "" << 2 << Names{};
+        QTest::newRow("1250: three passes") << Files{"K\xE9p.JPE"} << "*.*" << threePasses << none << 0 << "" << Names{"kep.jpg"} << "" << 3 << Names{};
+        QTest::newRow("1250: upper, same text") << Files{"\xC1RV\xCDZ.TXT"} << "*.*" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper}
+                                                << none << 0 << "" << Names{"ÁRVÍZ.TXT"} << "" << 1 << Names{};
+        QTest::newRow("jpe out of the filter") << Files{"a.jpe", "b.JPE", "c.txt"} << "*.jpe" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper, .jpeRewrite = true}
+                                               << none << 0 << "" << Names{"A.jpg", "B.jpg", "c.txt"} << "" << 2 << Names{};
+        QTest::newRow("selected, numbered by place") << Files{"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.jpg", "f5.txt"} << "*.*"
+            << RenameSettings{.newText = "Nyar", .caseMode = CaseMode::Lower, .accentFolding = true} << QList<int>{1, 4} << 0 << ""
+            << Names{"f0.txt", "f2.txt", "f3.txt", "f5.txt", "nyar000.txt", "nyar001.jpg"} << ""
+            << 1 << Names{"max 5", "value 0", "show bar", "value 1", "value 4", "value 0"};
+        QTest::newRow("selected, unselected jpe too") << Files{"a.JPG", "b.Jpe", "c.txt", "x.JPE"} << "*.*"
+            << RenameSettings{.newText = "Nyar", .caseMode = CaseMode::Lower, .jpeRewrite = true} << QList<int>{1, 2} << 0 << ""
+            << Names{"a.JPG", "nyar000.jpg", "nyar001.txt", "x.jpg"} << "" << 2 << Names{};
+
+        const Names lowerCaseTaken = {"A.TXT", "a.txt", "b.TXT"};
+        QTest::newRow("lower case takes a name") << Files{"A.TXT", "a.txt", "b.TXT"} << "*.*" << lower << none << 0 << ""
+                                                 << lowerCaseTaken << refusal("A.TXT", "a.txt", taken) << 0 << Names{};
+        QTest::newRow("number of an unlisted file") << Files{"a.txt", "b.txt", "001.txt"} << "*.jpg;a.txt;b.txt" << numbered << none << 0 << ""
+                                                    << Names{"001.txt", "a.txt", "b.txt"} << refusal("b.txt", "001.txt", taken) << 0 << Names{};
+        QTest::newRow("1250 name beside its text") << Files{"\xE1rv.txt", "\xC3\xA1rv.txt"} << "*.*" << lower << none << 0 << ""
+                                                   << Names{"árv.txt", "árv.txt"} << refusal("árv.txt", "árv.txt", taken) << 0 << Names{};
+        QTest::newRow("accent pass would clash") << Files{"c.JPE", "ek.txt", "Ék.txt"} << "*.*" << threePasses << none << 0 << ""
+                                                 << Names{"c.JPE", "ek.txt", "Ék.txt"} << refusal("Ék.txt", "ek.txt", taken) << 0 << Names{};
+        QTest::newRow("jpe pass would clash") << Files{"b.jpe", "b.jpg", "Ék.txt"} << "*.*" << threePasses << none << 0 << ""
+                                              << Names{"b.jpe", "b.jpg", "Ék.txt"} << refusal("b.jpe", "b.jpg", taken) << 0 << Names{};
+        QTest::newRow("slash in typed text") << Files{"a.txt", "b.txt"} << "*.*" << RenameSettings{.append = true, .newText = "x/"} << none << 0 << ""
+                                             << Names{"a.txt", "b.txt"} << refusal("a.txt", "x/000.txt", "Érvénytelen fájlnév.") << 0 << Names{};
+        QTest::newRow("name that hides") << Files{"TODO"} << "*.*" << threePasses << none << 0 << ""
+                                         << Names{"TODO"} << refusal("TODO", ".odo", "Érvénytelen fájlnév.") << 0 << Names{};
+        QTest::newRow("whole list: three characters") << Files{"abc", "b.txt"} << "*.*" << appended << none << 0 << ""
+                                                      << Names{"abc", "b.txt"} << refusal("abc", "", "A név túl rövid.") << 0 << Names{};
+        QTest::newRow("selected: two characters") << Files{"ab", "b.txt"} << "*.*" << appended << QList<int>{0} << 0 << ""
+                                                  << Names{"ab", "b.txt"} << refusal("ab", "", "A név túl rövid.") << 0 << Names{};
+        QTest::newRow("listed file removed") << abc << "*.*" << numbered << none << 0 << "b.txt"
+                                             << Names{"a.txt", "c.txt"} << refusal("b.txt", "001.txt", missing) << 0 << Names{};
+
+        QTest::newRow("disk refuses the third") << Files{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"} << "*.*" << numbered << none << 3 << ""
+            << Names{"000.txt", "001.txt", "c.txt", "d.txt", "e.txt"}
+            << refusal("c.txt", "002.txt", "A fájl már megnyitott.\nA fájl ideiglenes neve: „.atnevezes-7-1”.", stopped) << 1 << Names{};
+        QTest::newRow("no folder chosen") << abc << "*.*" << RenameSettings{.folder = DiskName::fromText("*elérési út*")} << none << 0 << ""
+            << Names{"a.txt", "b.txt", "c.txt"} << "Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal." << 1 << Names{};
+        QTest::newRow("folder removed before") << abc << "*.*" << numbered << none << 0 << "folder"
+                                               << Names{} << refusal("a.txt", "000.txt", missing, stopped) << 1 << Names{};
+        QTest::newRow("folder removed during") << abc << "*.*" << numbered << none << 2 << "folder"
+                                               << Names{} << refusal("b.txt", "001.txt", missing, stopped) << 1 << Names{};
+    }
+
+    void run()
+    {
+        QFETCH(QByteArrayList, files);
+        QFETCH(RenameSettings, settings);
+        QFETCH(QList<int>, selection);
+        QFETCH(int, failAt);
+        QFETCH(QString, removed);
+        QFETCH(QString, message);
+        QFETCH(int, refreshes);
+        QFETCH(QStringList, progress);
+        TemporaryFolder folder;
+        for (const QByteArray &name : files)
+            folder.create(name, name);
+        const QByteArray readOnly = QFile::encodeName(folder.path()) + '/' + files.first();
+        ::chmod(readOnly.constData(), 0440);
+        ScriptedFileSystem fileSystem(m_fileSystem);
+        fileSystem.failingRename = failAt;
+        fileSystem.parkedName = QStringLiteral(".atnevezes-7-1");
+        const auto remove = [&] { removed == u"folder" ? QDir(folder.path()).removeRecursively() : QFile::remove(folder.filePath(removed)); };
+        if (failAt > 0 && !removed.isEmpty())
+            fileSystem.beforeFailingRename = remove;
+        QFETCH(QString, pattern);
+        ScriptedWindow window(fileSystem, folder.path(), pattern);
+        window.selected = QSet<int>(selection.begin(), selection.end());
+        if (settings.folder.bytes.isEmpty())
+            settings.folder = folder.diskPath();
+        if (failAt == 0 && !removed.isEmpty())
+            remove();
+        QByteArrayList listed;
+        for (int index = 0; index < window.fileCount(); ++index)
+            listed << window.fileName(index).bytes;
+        const std::optional<PlayedRun> played = playRun(window, m_fileSystem, settings);
+        RenameCommand command(window, fileSystem);
+
+        const std::optional<RenameFailure> failure = command.Command1_Click(settings);
+
+        QCOMPARE(failure ? failure->message() : QString(), message);
+        QTEST(folder.entries(), "after");
+        QCOMPARE(window.log.count(QStringLiteral("refresh")), refreshes);
+        if (!progress.isEmpty())
+            QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^(max|value|show) "))), progress);
+        const int locks = refreshes == 0 ? 0 : selection.isEmpty() ? 7 : 5;
+        QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^lock "))).size(), locks);
+        QVERIFY(!window.progressVisible && window.progressValue == 0 && window.locked.isEmpty());
+        if (message.endsWith(noneRenamed)) {
+            QVERIFY(window.log.isEmpty());
+            QCOMPARE(modeOf(readOnly), mode_t(0440));
+            QCOMPARE(played->failure->message(), message);
+        }
+        if (removed == u"folder")
+            return;
+        if (message.isEmpty() && played) {
+            const QMap<QByteArray, QByteArray> names = folder.namesByContent();
+            for (int index = 0; index < listed.size(); ++index)
+                QCOMPARE(played->finalNames.at(index), names.value(listed.at(index)));
+            // The attribute step gives the owner the write bit and keeps every other bit.
+            if (names.value(files.first()) != files.first())
+                QCOMPARE(modeOf(QFile::encodeName(folder.path()) + '/' + names.value(files.first())), mode_t(0640));
+        }
+        files.removeOne(removed.toUtf8());
+        window.log.clear();
+        QVERIFY(!command.undoLastRun());
+        // Each file's content is its first name: a file still named by its content has its old name.
+        QMap<QByteArray, QByteArray> oldNames;
+        for (const QByteArray &name : files)
+            oldNames.insert(name, name);
+        QCOMPARE(folder.namesByContent(), oldNames);
+        // An undo is a run of its own: the bar, every role locked, one re-read.
+        QVERIFY(window.log.isEmpty() || window.log.filter(QRegularExpression(QStringLiteral("^(max|show|lock|refresh)"))).size() == 2 + 7 + 1);
+    }
 
 private:
     LocalFileSystem m_fileSystem;
 };
-
-// A run over a real folder, each file holding its name: files, pattern, settings, selection and
-// what happens meanwhile give the names after, the message, the refreshes and the bar. In every
-// row no file is lost or replaced, what the play predicts is what the disk gets, and Ctrl+Z
-// gives every file its old name back.
-void TestRenameCommand::run_data()
-{
-    QTest::addColumn<QByteArrayList>("files");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<RenameSettings>("settings");
-    QTest::addColumn<QList<int>>("selection");
-    QTest::addColumn<int>("failAt");     // the rename on the disk that is refused, counted from 1
-    QTest::addColumn<QString>("removed"); // a listed file or the "folder", gone before OK or at failAt
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("refreshes");
-    QTest::addColumn<QStringList>("progress");
-
-    using Files = QByteArrayList;
-    using Names = QStringList;
-    const Files abc = {"a.txt", "b.txt", "c.txt"};
-    const RenameSettings numbered;
-    const RenameSettings lower{.numbering = false, .caseMode = CaseMode::Lower};
-    const RenameSettings threePasses{.numbering = false, .caseMode = CaseMode::Lower, .jpeRewrite = true, .accentFolding = true};
-    const RenameSettings appended{.append = true};
-    const QList<int> none;
-    QTest::newRow("whole list") << abc << "*.*" << numbered << none << 0 << "" << Names{"000.txt", "001.txt", "002.txt"} << ""
-                                << 1 << Names{"max 2", "value 0", "show bar", "value 0", "value 1", "value 2", "value 0"};
-    QTest::newRow("one file") << Files{"a.txt"} << "*.*" << numbered << none << 0 << "" << Names{"000.txt"} << ""
-                              << 1 << Names{"max 1", "value 0", "show bar", "value 0", "value 0"};
-    QTest::newRow("lower, nothing changes") << abc << "*.*" << lower << none << 0 << "" << Names{"a.txt", "b.txt", "c.txt"} << "" << 1 << Names{};
-    QTest::newRow("empty list") << Files{"a.txt"} << "*.jpg" << numbered << none << 0 << "" << Names{"a.txt"} << "" << 0 << Names{};
-    Files thousand;
-    Names thousandAfter;
-    for (int number = 0; number < 1000; ++number) {
-        thousand << QStringLiteral("Kép%1.JPE").arg(number).toUtf8();
-        thousandAfter << QStringLiteral("kep%1.jpg").arg(number);
-    }
-    thousandAfter.sort();
-    QTest::newRow("a thousand files, three passes") << thousand << "*.*" << threePasses << none << 0 << "" << thousandAfter << "" << 3 << Names{};
-    QTest::newRow("three passes") << Files{"K\xC3\xA9p.JPE"} << "*.*" << threePasses << none << 0 << "" << Names{"kep.jpg"} << "" << 3 << Names{};
-    QTest::newRow("numbered, no accent pass") << Files{"K\xC3\xA9p.JPE"} << "*.*" << RenameSettings{.jpeRewrite = true, .accentFolding = true}
-                                              << none << 0 << "" << Names{"000.jpg"} << "" << 2 << Names{};
-    QTest::newRow("1250: three passes") << Files{"K\xE9p.JPE"} << "*.*" << threePasses << none << 0 << "" << Names{"kep.jpg"} << "" << 3 << Names{};
-    QTest::newRow("1250: upper, same text") << Files{"\xC1RV\xCDZ.TXT"} << "*.*" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper}
-                                            << none << 0 << "" << Names{"ÁRVÍZ.TXT"} << "" << 1 << Names{};
-    QTest::newRow("jpe out of the filter") << Files{"a.jpe", "b.JPE", "c.txt"} << "*.jpe" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper, .jpeRewrite = true}
-                                           << none << 0 << "" << Names{"A.jpg", "B.jpg", "c.txt"} << "" << 2 << Names{};
-    QTest::newRow("selected, numbered by place") << Files{"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.jpg", "f5.txt"} << "*.*"
-        << RenameSettings{.newText = "Nyar", .caseMode = CaseMode::Lower, .accentFolding = true} << QList<int>{1, 4} << 0 << ""
-        << Names{"f0.txt", "f2.txt", "f3.txt", "f5.txt", "nyar000.txt", "nyar001.jpg"} << ""
-        << 1 << Names{"max 5", "value 0", "show bar", "value 1", "value 4", "value 0"};
-    QTest::newRow("selected, unselected jpe too") << Files{"a.JPG", "b.Jpe", "c.txt", "x.JPE"} << "*.*"
-        << RenameSettings{.newText = "Nyar", .caseMode = CaseMode::Lower, .jpeRewrite = true} << QList<int>{1, 2} << 0 << ""
-        << Names{"a.JPG", "nyar000.jpg", "nyar001.txt", "x.jpg"} << "" << 2 << Names{};
-
-    const Names lowerCaseTaken = {"A.TXT", "a.txt", "b.TXT"};
-    QTest::newRow("lower case takes a name") << Files{"A.TXT", "a.txt", "b.TXT"} << "*.*" << lower << none << 0 << ""
-                                             << lowerCaseTaken << refusal("A.TXT", "a.txt", taken) << 0 << Names{};
-    QTest::newRow("number of an unlisted file") << Files{"a.txt", "b.txt", "001.txt"} << "*.jpg;a.txt;b.txt" << numbered << none << 0 << ""
-                                                << Names{"001.txt", "a.txt", "b.txt"} << refusal("b.txt", "001.txt", taken) << 0 << Names{};
-    QTest::newRow("1250 name beside its text") << Files{"\xE1rv.txt", "\xC3\xA1rv.txt"} << "*.*" << lower << none << 0 << ""
-                                               << Names{"árv.txt", "árv.txt"} << refusal("árv.txt", "árv.txt", taken) << 0 << Names{};
-    QTest::newRow("accent pass would clash") << Files{"c.JPE", "ek.txt", "Ék.txt"} << "*.*" << threePasses << none << 0 << ""
-                                             << Names{"c.JPE", "ek.txt", "Ék.txt"} << refusal("Ék.txt", "ek.txt", taken) << 0 << Names{};
-    QTest::newRow("jpe pass would clash") << Files{"b.jpe", "b.jpg", "Ék.txt"} << "*.*" << threePasses << none << 0 << ""
-                                          << Names{"b.jpe", "b.jpg", "Ék.txt"} << refusal("b.jpe", "b.jpg", taken) << 0 << Names{};
-    QTest::newRow("slash in typed text") << Files{"a.txt", "b.txt"} << "*.*" << RenameSettings{.append = true, .newText = "x/"} << none << 0 << ""
-                                         << Names{"a.txt", "b.txt"} << refusal("a.txt", "x/000.txt", "Érvénytelen fájlnév.") << 0 << Names{};
-    QTest::newRow("name that hides") << Files{"TODO"} << "*.*" << threePasses << none << 0 << ""
-                                     << Names{"TODO"} << refusal("TODO", ".odo", "Érvénytelen fájlnév.") << 0 << Names{};
-    QTest::newRow("whole list: three characters") << Files{"abc", "b.txt"} << "*.*" << appended << none << 0 << ""
-                                                  << Names{"abc", "b.txt"} << refusal("abc", "", "A név túl rövid.") << 0 << Names{};
-    QTest::newRow("selected: two characters") << Files{"ab", "b.txt"} << "*.*" << appended << QList<int>{0} << 0 << ""
-                                              << Names{"ab", "b.txt"} << refusal("ab", "", "A név túl rövid.") << 0 << Names{};
-    QTest::newRow("listed file removed") << abc << "*.*" << numbered << none << 0 << "b.txt"
-                                         << Names{"a.txt", "c.txt"} << refusal("b.txt", "001.txt", missing) << 0 << Names{};
-
-    QTest::newRow("disk refuses the third") << Files{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"} << "*.*" << numbered << none << 3 << ""
-        << Names{"000.txt", "001.txt", "c.txt", "d.txt", "e.txt"}
-        << refusal("c.txt", "002.txt", "A fájl már megnyitott.\nA fájl ideiglenes neve: „.atnevezes-7-1”.", stopped) << 1 << Names{};
-    QTest::newRow("no folder chosen") << abc << "*.*" << RenameSettings{.folder = DiskName::fromText("*elérési út*")} << none << 0 << ""
-        << Names{"a.txt", "b.txt", "c.txt"} << "Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal." << 1 << Names{};
-    QTest::newRow("folder removed before") << abc << "*.*" << numbered << none << 0 << "folder"
-                                           << Names{} << refusal("a.txt", "000.txt", missing, stopped) << 1 << Names{};
-    QTest::newRow("folder removed during") << abc << "*.*" << numbered << none << 2 << "folder"
-                                           << Names{} << refusal("b.txt", "001.txt", missing, stopped) << 1 << Names{};
-}
-
-void TestRenameCommand::run()
-{
-    QFETCH(QByteArrayList, files);
-    QFETCH(RenameSettings, settings);
-    QFETCH(QList<int>, selection);
-    QFETCH(int, failAt);
-    QFETCH(QString, removed);
-    QFETCH(QString, message);
-    QFETCH(int, refreshes);
-    QFETCH(QStringList, progress);
-    TemporaryFolder folder;
-    for (const QByteArray &name : files)
-        folder.create(name, name);
-    const QByteArray readOnly = QFile::encodeName(folder.path()) + '/' + files.first();
-    ::chmod(readOnly.constData(), 0440);
-    ScriptedFileSystem fileSystem(m_fileSystem);
-    fileSystem.failingRename = failAt;
-    fileSystem.parkedName = QStringLiteral(".atnevezes-7-1");
-    const auto remove = [&] { removed == u"folder" ? QDir(folder.path()).removeRecursively() : QFile::remove(folder.filePath(removed)); };
-    if (failAt > 0 && !removed.isEmpty())
-        fileSystem.beforeFailingRename = remove;
-    QFETCH(QString, pattern);
-    ScriptedWindow window(fileSystem, folder.path(), pattern);
-    window.selected = QSet<int>(selection.begin(), selection.end());
-    if (settings.folder.bytes.isEmpty())
-        settings.folder = folder.diskPath();
-    if (failAt == 0 && !removed.isEmpty())
-        remove();
-    QByteArrayList listed;
-    for (int index = 0; index < window.fileCount(); ++index)
-        listed << window.fileName(index).bytes;
-    const std::optional<PlayedRun> played = playRun(window, m_fileSystem, settings);
-    RenameCommand command(window, fileSystem);
-
-    const std::optional<RenameFailure> failure = command.Command1_Click(settings);
-
-    QCOMPARE(failure ? failure->message() : QString(), message);
-    QTEST(folder.entries(), "after");
-    QCOMPARE(window.log.count(QStringLiteral("refresh")), refreshes);
-    if (!progress.isEmpty())
-        QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^(max|value|show) "))), progress);
-    const int locks = refreshes == 0 ? 0 : selection.isEmpty() ? 7 : 5;
-    QCOMPARE(window.log.filter(QRegularExpression(QStringLiteral("^lock "))).size(), locks);
-    QVERIFY(!window.progressVisible && window.progressValue == 0 && window.locked.isEmpty());
-    if (message.endsWith(noneRenamed)) {
-        QVERIFY(window.log.isEmpty());
-        QCOMPARE(modeOf(readOnly), mode_t(0440));
-        QCOMPARE(played->failure->message(), message);
-    }
-    if (removed == u"folder")
-        return;
-    if (message.isEmpty() && played) {
-        const QMap<QByteArray, QByteArray> names = folder.namesByContent();
-        for (int index = 0; index < listed.size(); ++index)
-            QCOMPARE(played->finalNames.at(index), names.value(listed.at(index)));
-        // The attribute step gives the owner the write bit and keeps every other bit.
-        if (names.value(files.first()) != files.first())
-            QCOMPARE(modeOf(QFile::encodeName(folder.path()) + '/' + names.value(files.first())), mode_t(0640));
-    }
-    files.removeOne(removed.toUtf8());
-    window.log.clear();
-    QVERIFY(!command.undoLastRun());
-    verifyOldNames(folder, files);
-    // An undo is a run of its own: the bar, every role locked, one re-read.
-    QVERIFY(window.log.isEmpty() || window.log.filter(QRegularExpression(QStringLiteral("^(max|show|lock|refresh)"))).size() == 2 + 7 + 1);
-}
-
-// A name taken meanwhile stops the undo at its file; files taken back before it keep their
-// old names, the rest their new ones.
-void TestRenameCommand::undoStopsAtATakenName()
-{
-    TemporaryFolder folder;
-    folder.createAll({"a.txt", "b.txt", "c.txt"});
-    ScriptedWindow window(m_fileSystem, folder.path());
-    RenameCommand command(window, m_fileSystem);
-    QVERIFY(!command.Command1_Click(RenameSettings{.folder = folder.diskPath()}));
-    folder.create("b.txt", "new");
-
-    const std::optional<RenameFailure> failure = command.undoLastRun();
-
-    QVERIFY(failure);
-    QCOMPARE(failure->message(), refusal("001.txt", "b.txt", taken, stopped));
-    QCOMPARE(folder.entries(), (QStringList{"000.txt", "001.txt", "b.txt", "c.txt"}));
-    QVERIFY(window.locked.isEmpty() && !window.progressVisible);
-}
 
 QTEST_GUILESS_MAIN(TestRenameCommand)
 #include "tst_renamecommand.moc"

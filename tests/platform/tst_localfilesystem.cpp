@@ -42,157 +42,145 @@ class TestLocalFileSystem : public QObject {
     Q_OBJECT
 
 private slots:
-    void listsByShownTextInOrder_data();
-    void listsByShownTextInOrder();
-    void pathShowsEachNameInItsOwnEncoding();
-    void renameOutcomes_data();
-    void renameOutcomes();
-    void removedFolderIsNoticed();
-    void sampleMountTableIsRead();
-    void volumeHoldingPath_data();
-    void volumeHoldingPath();
-    void openFolderIsFoundInTheMountTable();
+    void listsByShownTextInOrder_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("Hungarian order") << "*.*" << "hu_HU"
+                                         << QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Árvíz.txt", "B", "Bea.txt",
+                                                        "béla.JPG", "link.jpg", "Zoltán.txt", "\uFFFDrv.txt"};
+        QTest::newRow("pattern on the text, C locale") << "á*.TXT;*.jpg" << "C"
+                                                       << QStringList{"Ádám.txt", "Árvíz.txt", "béla.JPG", "link.jpg"};
+    }
+
+    // Only visible regular files are listed, links to them included, each by the bytes the folder holds.
+    void listsByShownTextInOrder()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, locale);
+        TemporaryFolder folder;
+        for (const QByteArray &name : files)
+            folder.create(name, name);
+        folder.create(".hidden.jpg");
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub.jpg")));
+        QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
+        QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
+        QVERIFY(QFile::link(folder.filePath(".hidden.jpg"), folder.filePath("link.jpg")));
+        QLocale::setDefault(QLocale(locale));
+
+        const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
+
+        QStringList shown;
+        for (const QByteArray &name : listed)
+            shown << DiskName::textOf(name);
+        QTEST(shown, "names");
+        for (const QByteArray &name : listed)
+            QVERIFY(files.contains(name) || name == "link.jpg");
+    }
+
+    // A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
+    void pathShowsEachNameInItsOwnEncoding()
+    {
+        QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
+    }
+
+    // The folder holds a.txt, and B.TXT under a second name b.txt, a hard link.
+    void renameOutcomes_data()
+    {
+        QTest::addColumn<QString>("oldName");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<FileError>("result");
+        QTest::addColumn<QStringList>("after");
+
+        const FileError taken = FileCondition::NameTaken;
+        const QStringList unchanged = {"B.TXT", "a.txt", "b.txt"};
+        QTest::newRow("case only") << "a.txt" << "A.TXT" << FileError() << QStringList{"A.TXT", "B.TXT", "b.txt"};
+        QTest::newRow("taken") << "a.txt" << "B.TXT" << taken << unchanged;
+        QTest::newRow("other name of the same file") << "b.txt" << "B.TXT" << taken << unchanged;
+        QTest::newRow("gone") << "x.txt" << "y.txt" << FileError(FileCondition::PathNotFound) << unchanged;
+    }
+
+    void renameOutcomes()
+    {
+        QFETCH(QString, oldName);
+        QFETCH(QString, newName);
+        TemporaryFolder folder;
+        folder.create("a.txt", "a");
+        folder.create("B.TXT", "b");
+        QCOMPARE(::link(QFile::encodeName(folder.filePath("B.TXT")).constData(),
+                        QFile::encodeName(folder.filePath("b.txt")).constData()), 0);
+        const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
+
+        QTEST(opened->rename(DiskName::fromText(oldName), DiskName::fromText(newName)), "result");
+        QTEST(folder.entries(), "after");
+    }
+
+    // A folder removed while open is noticed; every step on a missing one finds its path missing.
+    void removedFolderIsNoticed()
+    {
+        auto folder = std::make_unique<TemporaryFolder>();
+        const DiskName path = folder->diskPath();
+        const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(path);
+        QVERIFY(opened && !opened->isRemoved());
+        folder.reset();
+
+        QVERIFY(opened->isRemoved());
+        QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt")), FileError(FileCondition::PathNotFound));
+        QCOMPARE(m_fileSystem.listFiles(path, QStringLiteral("*.*")).error, FileError(FileCondition::PathNotFound));
+        QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), DiskName::fromBytes("b")),
+                 FileError(FileCondition::PathNotFound));
+        QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
+    }
+
+    // Volumes are listed without reading them, each labelled here by its source; the single
+    // read-only flag is told by mount type.
+    void sampleMountTableIsRead()
+    {
+        const QList<Mount> mounts = parseMountTable(sampleTable);
+        QStringList listed;
+        for (const Volume &volume : SystemVolumes::browsableVolumes(mounts, [](const QString &source) { return source; }))
+            listed << volume.rootPath + u'|' + volume.label;
+        QCOMPARE(listed, (QStringList{"/|/dev/vda1", "/tmp|tmpfs", "/run/media/anna/FOTO KARTYA|/dev/sdb1", "/mnt/old|/dev/sdd1",
+                                      "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:"}));
+        QStringList singleFlag;
+        for (const Mount &mount : mounts) {
+            if (keepsSingleReadOnlyFlag(mount.type))
+                singleFlag << mount.mountPoint;
+        }
+        QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs"}));
+    }
+
+    void volumeHoldingPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("index");
+        QTest::newRow("below the deeper root") << "/media/a/x" << 0;
+        QTest::newRow("the root itself") << "/media/a" << 0;
+        QTest::newRow("a folder the root's path is a prefix of") << "/media/ab/x" << 1;
+        QTest::newRow("below the deepest root, listed last") << "/media/a/b/c" << 2;
+    }
+
+    // Roots come in no particular order: a later mount may be deeper or shallower.
+    void volumeHoldingPath()
+    {
+        QFETCH(QString, path);
+        QTEST(volumeIndexHolding({{"/media/a/", {}}, {"/", {}}, {"/media/a/b", {}}}, path), "index");
+    }
+
+    // The mount that holds an open folder is found by its mount id.
+    void openFolderIsFoundInTheMountTable()
+    {
+        TemporaryFolder folder;
+        const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
+        const QByteArray type = mountTypeOf(descriptor);
+        ::close(descriptor);
+        QCOMPARE(type, QStorageInfo(folder.path()).fileSystemType());
+    }
 
 private:
     LocalFileSystem m_fileSystem;
 };
-
-void TestLocalFileSystem::listsByShownTextInOrder_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("names");
-    QTest::newRow("Hungarian order") << "*.*" << "hu_HU"
-                                     << QStringList{"Adam.txt", "adam.txt", "Ádám.txt", "Árvíz.txt", "B", "Bea.txt",
-                                                    "béla.JPG", "link.jpg", "Zoltán.txt", "\uFFFDrv.txt"};
-    QTest::newRow("pattern on the text, C locale") << "á*.TXT;*.jpg" << "C"
-                                                   << QStringList{"Ádám.txt", "Árvíz.txt", "béla.JPG", "link.jpg"};
-}
-
-// Only visible regular files are listed, links to them included, each by the bytes the folder holds.
-void TestLocalFileSystem::listsByShownTextInOrder()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QString, locale);
-    TemporaryFolder folder;
-    for (const QByteArray &name : files)
-        folder.create(name, name);
-    folder.create(".hidden.jpg");
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub.jpg")));
-    QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
-    QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
-    QVERIFY(QFile::link(folder.filePath(".hidden.jpg"), folder.filePath("link.jpg")));
-    QLocale::setDefault(QLocale(locale));
-
-    const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
-
-    QStringList shown;
-    for (const QByteArray &name : listed)
-        shown << DiskName::textOf(name);
-    QTEST(shown, "names");
-    for (const QByteArray &name : listed)
-        QVERIFY(files.contains(name) || name == "link.jpg");
-}
-
-// A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
-void TestLocalFileSystem::pathShowsEachNameInItsOwnEncoding()
-{
-    QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
-}
-
-// The folder holds a.txt, and B.TXT under a second name b.txt, a hard link.
-void TestLocalFileSystem::renameOutcomes_data()
-{
-    QTest::addColumn<QString>("oldName");
-    QTest::addColumn<QString>("newName");
-    QTest::addColumn<FileError>("result");
-    QTest::addColumn<QStringList>("after");
-
-    const FileError taken = FileCondition::NameTaken;
-    const QStringList unchanged = {"B.TXT", "a.txt", "b.txt"};
-    QTest::newRow("case only") << "a.txt" << "A.TXT" << FileError() << QStringList{"A.TXT", "B.TXT", "b.txt"};
-    QTest::newRow("taken") << "a.txt" << "B.TXT" << taken << unchanged;
-    QTest::newRow("other name of the same file") << "b.txt" << "B.TXT" << taken << unchanged;
-    QTest::newRow("gone") << "x.txt" << "y.txt" << FileError(FileCondition::PathNotFound) << unchanged;
-}
-
-void TestLocalFileSystem::renameOutcomes()
-{
-    QFETCH(QString, oldName);
-    QFETCH(QString, newName);
-    TemporaryFolder folder;
-    folder.create("a.txt", "a");
-    folder.create("B.TXT", "b");
-    QCOMPARE(::link(QFile::encodeName(folder.filePath("B.TXT")).constData(),
-                    QFile::encodeName(folder.filePath("b.txt")).constData()), 0);
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
-
-    QTEST(opened->rename(DiskName::fromText(oldName), DiskName::fromText(newName)), "result");
-    QTEST(folder.entries(), "after");
-    QCOMPARE(folder.content("B.TXT"), QByteArray("b"));
-}
-
-// A folder removed while open is noticed; every step on a missing one finds its path missing.
-void TestLocalFileSystem::removedFolderIsNoticed()
-{
-    auto folder = std::make_unique<TemporaryFolder>();
-    const DiskName path = folder->diskPath();
-    const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(path);
-    QVERIFY(opened && !opened->isRemoved());
-    folder.reset();
-
-    QVERIFY(opened->isRemoved());
-    QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt")), FileError(FileCondition::PathNotFound));
-    QCOMPARE(m_fileSystem.listFiles(path, QStringLiteral("*.*")).error, FileError(FileCondition::PathNotFound));
-    QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), DiskName::fromBytes("b")),
-             FileError(FileCondition::PathNotFound));
-    QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
-}
-
-// Volumes are listed without reading them, each labelled here by its source; the single
-// read-only flag is told by mount type.
-void TestLocalFileSystem::sampleMountTableIsRead()
-{
-    const QList<Mount> mounts = parseMountTable(sampleTable);
-    QStringList listed;
-    for (const Volume &volume : SystemVolumes::browsableVolumes(mounts, [](const QString &source) { return source; }))
-        listed << volume.rootPath + u'|' + volume.label;
-    QCOMPARE(listed, (QStringList{"/|/dev/vda1", "/tmp|tmpfs", "/run/media/anna/FOTO KARTYA|/dev/sdb1", "/mnt/old|/dev/sdd1",
-                                  "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:"}));
-    QStringList singleFlag;
-    for (const Mount &mount : mounts) {
-        if (keepsSingleReadOnlyFlag(mount.type))
-            singleFlag << mount.mountPoint;
-    }
-    QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs"}));
-}
-
-void TestLocalFileSystem::volumeHoldingPath_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("index");
-    QTest::newRow("below the deeper root") << "/media/a/x" << 0;
-    QTest::newRow("the root itself") << "/media/a" << 0;
-    QTest::newRow("a folder the root's path is a prefix of") << "/media/ab/x" << 1;
-    QTest::newRow("below the deepest root, listed last") << "/media/a/b/c" << 2;
-}
-
-// Roots come in no particular order: a later mount may be deeper or shallower.
-void TestLocalFileSystem::volumeHoldingPath()
-{
-    QFETCH(QString, path);
-    QTEST(volumeIndexHolding({{"/media/a/", {}}, {"/", {}}, {"/media/a/b", {}}}, path), "index");
-}
-
-// The mount that holds an open folder is found by its mount id.
-void TestLocalFileSystem::openFolderIsFoundInTheMountTable()
-{
-    TemporaryFolder folder;
-    const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
-    const QByteArray type = mountTypeOf(descriptor);
-    ::close(descriptor);
-    QCOMPARE(type, QStorageInfo(folder.path()).fileSystemType());
-}
 
 QTEST_GUILESS_MAIN(TestLocalFileSystem)
 #include "tst_localfilesystem.moc"

@@ -117,77 +117,73 @@ class TestNoReplaceRename : public QObject {
     Q_OBJECT
 
 private slots:
-    void rename_data();
-    void rename();
-    void attributeStepNeverFollowsSwappedLink();
-};
+    // The first file is renamed after `ioFailures` failing moves from a hidden name; one marked "+"
+    // is created by another program during the rename. The file left under a hidden name shows as "parked".
+    void rename_data()
+    {
+        using Names = QByteArrayList;
+        QTest::addColumn<QString>("fileSystem");
+        QTest::addColumn<Names>("files");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<int>("ioFailures");
+        QTest::addColumn<FileError>("result");
+        QTest::addColumn<Names>("names");
 
-// The first file is renamed after `ioFailures` failing moves from a hidden name; one marked "+"
-// is created by another program during the rename. The file left under a hidden name shows as "parked".
-void TestNoReplaceRename::rename_data()
-{
-    using Names = QByteArrayList;
-    QTest::addColumn<QString>("fileSystem");
-    QTest::addColumn<Names>("files");
-    QTest::addColumn<QString>("newName");
-    QTest::addColumn<int>("ioFailures");
-    QTest::addColumn<FileError>("result");
-    QTest::addColumn<Names>("names");
-
-    const FileError ok, taken = FileCondition::NameTaken, lost = FileCondition::DeviceUnavailable;
-    const QString longest(255, u'n');
-    QTest::newRow("vfat: case only") << "vfat" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
-    QTest::newRow("fuse: case only") << "fuse" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
-    QTest::newRow("other file so spelled") << "links" << Names{"KÉP.JPG", "kép.jpg"} << "kép.jpg" << 0 << taken
-                                           << Names{"KÉP.JPG", "kép.jpg"};
-    QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
-    QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
-    QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{"parked"};
-    QTest::newRow("every hidden name taken") << "vfat" << Names{"A.TXT"} << "a.txt" << -1 << FileError(FileCondition::Other) << Names{"A.TXT"};
-    QTest::newRow("longest name") << "vfat" << Names{"a.txt"} << longest << 0 << ok << Names{longest.toUtf8()};
-    for (const QString fileSystem : {"links", "fuse"}) {
-        const Names files = {"a.txt", "b.txt"};
-        QTest::addRow("%s: absent", qPrintable(fileSystem)) << fileSystem << files << "c.txt" << 0 << ok
-                                                                  << Names{"b.txt", "c.txt"};
-        QTest::addRow("%s: taken", qPrintable(fileSystem)) << fileSystem << files << "b.txt" << 0 << taken << files;
+        const FileError ok, taken = FileCondition::NameTaken, lost = FileCondition::DeviceUnavailable;
+        const QString longest(255, u'n');
+        QTest::newRow("vfat: case only") << "vfat" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
+        QTest::newRow("fuse: case only") << "fuse" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
+        QTest::newRow("other file so spelled") << "links" << Names{"KÉP.JPG", "kép.jpg"} << "kép.jpg" << 0 << taken
+                                               << Names{"KÉP.JPG", "kép.jpg"};
+        QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
+        QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
+        QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{"parked"};
+        QTest::newRow("every hidden name taken") << "vfat" << Names{"A.TXT"} << "a.txt" << -1 << FileError(FileCondition::Other) << Names{"A.TXT"};
+        QTest::newRow("longest name") << "vfat" << Names{"a.txt"} << longest << 0 << ok << Names{longest.toUtf8()};
+        for (const QString fileSystem : {"links", "fuse"}) {
+            const Names files = {"a.txt", "b.txt"};
+            QTest::addRow("%s: absent", qPrintable(fileSystem)) << fileSystem << files << "c.txt" << 0 << ok
+                                                                      << Names{"b.txt", "c.txt"};
+            QTest::addRow("%s: taken", qPrintable(fileSystem)) << fileSystem << files << "b.txt" << 0 << taken << files;
+        }
+        QTest::newRow("created meanwhile") << "links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
+                                           << Names{"a.txt", "b.txt", "c.txt"};
+        for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n')})
+            QTest::addRow("refused %s", qPrintable(name.left(9))) << "vfat" << Names{"a.txt"} << name << 0
+                                                                  << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
     }
-    QTest::newRow("created meanwhile") << "links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
-                                       << Names{"a.txt", "b.txt", "c.txt"};
-    for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n')})
-        QTest::addRow("refused %s", qPrintable(name.left(9))) << "vfat" << Names{"a.txt"} << name << 0
-                                                              << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
-}
-void TestNoReplaceRename::rename()
-{
-    QFETCH(QString, fileSystem);
-    QFETCH(QByteArrayList, files);
-    QFETCH(QString, newName);
-    FakeFolderCalls calls(fileSystem);
-    QFETCH(int, ioFailures);
-    calls.ioFailures = ioFailures;
-    for (const QByteArray &name : files)
-        name.startsWith('+') ? void(calls.createdMeanwhile = name.mid(1)) : calls.add(name);
-    NoReplaceRename routine(calls);
+    void rename()
+    {
+        QFETCH(QString, fileSystem);
+        QFETCH(QByteArrayList, files);
+        QFETCH(QString, newName);
+        FakeFolderCalls calls(fileSystem);
+        QFETCH(int, ioFailures);
+        calls.ioFailures = ioFailures;
+        for (const QByteArray &name : files)
+            name.startsWith('+') ? void(calls.createdMeanwhile = name.mid(1)) : calls.add(name);
+        NoReplaceRename routine(calls);
 
-    QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
-    QByteArrayList names = calls.names();
-    std::replace(names.begin(), names.end(), routine.parkedName(), QByteArray("parked"));
-    QTEST(names, "names");
-}
+        QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
+        QByteArrayList names = calls.names();
+        std::replace(names.begin(), names.end(), routine.parkedName(), QByteArray("parked"));
+        QTEST(names, "names");
+    }
 
-void TestNoReplaceRename::attributeStepNeverFollowsSwappedLink()
-{
-    TemporaryFolder folder;
-    folder.createAll({"a.txt", "private"});
-    for (const QString name : {"a.txt", "private"})
-        QVERIFY(QFile::setPermissions(folder.filePath(name), QFile::ReadOwner));
-    SwappingCalls calls;
-    calls.linkTarget = QFile::encodeName(folder.filePath("private"));
-    LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
+    void attributeStepNeverFollowsSwappedLink()
+    {
+        TemporaryFolder folder;
+        folder.createAll({"a.txt", "private"});
+        for (const QString name : {"a.txt", "private"})
+            QVERIFY(QFile::setPermissions(folder.filePath(name), QFile::ReadOwner));
+        SwappingCalls calls;
+        calls.linkTarget = QFile::encodeName(folder.filePath("private"));
+        LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
 
-    QCOMPARE(opened.setArchiveOnly(DiskName::fromBytes("a.txt")), FileError());
-    QVERIFY(!(QFile::permissions(folder.filePath("private")) & QFile::WriteOwner));
-}
+        QCOMPARE(opened.setArchiveOnly(DiskName::fromBytes("a.txt")), FileError());
+        QVERIFY(!(QFile::permissions(folder.filePath("private")) & QFile::WriteOwner));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestNoReplaceRename)
 #include "tst_noreplacerename.moc"

@@ -14,9 +14,9 @@
 #include <QHash>
 
 // Everything the windows share, as a test scripts it: the real file system with the faults a test
-// plants, message boxes, volumes, a registry held in memory, program starts, random numbers and
-// a help window of its own.
-class TestProgram final : public MessageBoxes, public Volumes, public Registry, public ProgramStarter, public RandomNumbers {
+// plants, message boxes, volumes, a registry held in memory, program starts, and a help window of
+// its own.
+class TestProgram final : public MessageBoxes, public Volumes, public Registry, public ProgramStarter {
 public:
     // Buttons that answer the message boxes, in order, and every box asked for. With no answer
     // left a box gets its escape button (Cancel, else OK).
@@ -30,13 +30,12 @@ public:
     // Programs asked to start, none started; those in `failing` fail.
     QStringList started;
     QStringList failing;
-    // Drawn before the numbers of the program's own generator.
-    QList<double> randomNumbers;
     LocalFileSystem localFileSystem;
     ScriptedFileSystem fileSystem{localFileSystem};
     CurrentFolders currentFolders;
+    SystemRandomNumbers randomNumbers;
     HelpWindow help;
-    ProgramContext context{fileSystem, *this, *this, currentFolders, *this, *this, *this, help};
+    ProgramContext context{fileSystem, *this, *this, currentFolders, *this, *this, randomNumbers, help};
 
     QMessageBox::StandardButton ask(const MessageRequest &request) override
     {
@@ -71,9 +70,6 @@ public:
         return !failing.contains(path);
     }
 
-    double next() override { return randomNumbers.isEmpty() ? m_generator.next() : randomNumbers.takeFirst(); }
-
 private:
     RegistryKey m_keysOpened = 0;
-    SystemRandomNumbers m_generator;
 };

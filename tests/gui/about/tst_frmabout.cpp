@@ -3,7 +3,6 @@
 #include "support/WindowFixture.h"
 
 #include <QFile>
-#include <QLabel>
 
 class TestAboutWindow : public QObject {
     Q_OBJECT
@@ -11,27 +10,6 @@ class TestAboutWindow : public QObject {
 private slots:
     void init() { m = std::make_unique<WindowFixture>(); }
     void cleanup() { m.reset(); }
-
-    // Thirteen ticks a cycle, each colour component a random number times 255, cut. A left click
-    // on the marquee stops it on the whole name in blue, the next lets it run on from where it
-    // stopped.
-    void marquee()
-    {
-        m->program.randomNumbers = {0.0, 0.5, 0.9999999999};
-        const QStringList cycle = {"   C",    "  Cal",  " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
-                                   "enor   ", "nor   ", "or   ",  "r   ",    "   ",      ""};
-        const QStringList ticks = tick(16);
-        for (int index = 0; index < ticks.size(); ++index)
-            QVERIFY2(ticks.at(index).startsWith(cycle.at(index % cycle.size()) + u'|'), qPrintable(ticks.at(index)));
-        QVERIFY(ticks.first().endsWith(QColor(0, 127, 254).name()) && ticks.at(cycle.size()) != ticks.first());
-
-        QWidget *label = m->find("frmAbout", "Label1");
-        QTest::mouseClick(label, Qt::LeftButton);
-        QTest::mouseClick(label, Qt::RightButton);
-        QCOMPARE(tick(2), QStringList(2, QStringLiteral("   Calvenor \u2122   |#0000ff")));
-        QTest::mouseClick(label, Qt::LeftButton);
-        QVERIFY(tick(1).first().startsWith(cycle.at(3) + u'|'));
-    }
 
     // Location 1 holds a path (type 0: no such key, -1: the key without the value); location 2 names
     // a real folder that holds the program file or not. The expected start uses FOLDER for that
@@ -92,7 +70,7 @@ private slots:
         SystemRegistry registry;
         SystemProgramStarter starter;
         TestProgram &test = m->program;
-        ProgramContext system{test.fileSystem, test, test, test.currentFolders, registry, starter, test, test.help};
+        ProgramContext system{test.fileSystem, test, test, test.currentFolders, registry, starter, test.randomNumbers, test.help};
         frmAbout window(system);
         for (const QByteArray &path : {QByteArray(), m->folder.path().toUtf8()}) {
             qputenv("PATH", path);
@@ -112,17 +90,6 @@ private slots:
     }
 
 private:
-    // The marquee's caption and colour after each of `times` ticks of its timer, as "caption|#rrggbb".
-    QStringList tick(int times) const
-    {
-        QStringList ticks;
-        for (const auto *label = control<QLabel>(m->aboutWindow(), "Label1"); times-- > 0;) {
-            QMetaObject::invokeMethod(&m->aboutWindow(), "Timer1_Timer");
-            ticks.append(label->text() + u'|' + label->palette().color(QPalette::WindowText).name());
-        }
-        return ticks;
-    }
-
     std::unique_ptr<WindowFixture> m;
 };
 

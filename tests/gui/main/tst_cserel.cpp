@@ -6,10 +6,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 
-// The main window as the user drives it, over real folders, and leaving the program.
+// The main window as the user drives it, over real folders, its help, and leaving the program.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -113,6 +114,8 @@ private slots:
         QTest::newRow("right on a control") << "a.jpe" << "open, tick Check2, press right Check1, click Command1" << "000.jpe" << "";
         QTest::newRow("left on a control") << "a.jpe" << "open, tick Check2, press right free, press left Check1, click Command1" << "a.jpg" << "";
         QTest::newRow("Ctrl+Z after another folder") << ab << "open, click Command1, open, key Ctrl+Z File1" << "000.jpg 001.jpg" << "";
+        QTest::newRow("Ctrl+Z stops at a taken name") << "a.txt b.txt c.txt" << "open, click Command1, file b.txt, key Ctrl+Z File1"
+            << "000.txt 001.txt b.txt c.txt" << "A(z) „001.txt” fájl nem nevezhető át erre: „b.txt”.\nMár létezik ilyen nevű fájl.\nA futás leállt; a már átnevezett fájlok az új nevükön maradtak.";
         // Each row of the README's table of name examples: settings, old names, new names.
         QFile readme(QStringLiteral(SOURCE_DIR "/README.md"));
         QVERIFY(readme.open(QIODevice::ReadOnly));
@@ -159,6 +162,52 @@ private slots:
         m->folder.create("c.jpg");
         perform(QStringLiteral("open"));
         QVERIFY(toolTip(2).startsWith(QStringLiteral("A(z) „a.jpg” fájl nem nevezhető át erre: „x/000.jpg”.")));
+    }
+
+    // The help, hidden by Escape after an earlier F1, comes back at the topic of the focused control,
+    // else of its frame, else of its window.
+    void f1ShowsTheTopicAroundTheFocus_data()
+    {
+        QTest::addColumn<QString>("focus"); // window/control
+        QTest::addColumn<QString>("page");
+        QTest::newRow("accents, by its frame") << "cserel/Check3" << "foablak.html";
+        QTest::newRow("folder list") << "indit/Dir1" << "konyvtar.html";
+        QTest::newRow("About OK") << "frmAbout/cmdOK" << "nevjegy-ok.html";
+        QTest::newRow("About window") << "frmAbout/" << "nevjegy.html";
+    }
+
+    void f1ShowsTheTopicAroundTheFocus()
+    {
+        QFETCH(QString, focus);
+        m->openChooser();
+        m->aboutWindow();
+        HelpWindow &help = m->program.help;
+        QTest::keyClick(m->window("indit"), Qt::Key_F1);
+        QTest::keyClick(&help, Qt::Key_Escape);
+        QVERIFY(help.isHidden());
+        const QByteArray window = focus.section(u'/', 0, 0).toLatin1();
+        QWidget *target = focus.endsWith(u'/') ? m->window(window) : m->find(window, focus.section(u'/', 1).toLatin1());
+        if (focus.endsWith(u'/'))
+            target->focusWidget()->clearFocus();
+        target->setFocus();
+
+        QTest::keyClick(target, Qt::Key_F1);
+
+        QTEST(help.findChild<QTextBrowser *>()->source().fileName(), "page");
+        QVERIFY(help.isVisible());
+    }
+
+    // F1 from every control that takes the focus opens a page that exists.
+    void everyControlLeadsToAPage()
+    {
+        m->openChooser();
+        m->aboutWindow();
+        for (const char *window : {"cserel", "indit", "frmAbout"}) {
+            for (const QWidget *control : m->window(window)->findChildren<QWidget *>()) {
+                const QString page = u':' + HelpWindow::pageOfTopic(helpTopicAround(control)).path();
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus || QFile::exists(page), qPrintable(control->objectName()));
+            }
+        }
     }
 
     // "Kilépés" leaves the About window as the only one, and closing it in any way ends the program;
@@ -217,14 +266,15 @@ private:
 
     // Steps of the user, separated by ", ": "open" the test folder, "text X" in the new-name box,
     // "click NAME" on a control, "tick NAME" even while hidden, "press left|right|middle free|Check1"
-    // in the settings frame, "entry N" of the list, "key KEYS NAME" such as "key Ctrl+Z File1".
+    // in the settings frame, "entry N" of the list, "file NAME" made meanwhile, "key KEYS NAME" such
+    // as "key Ctrl+Z File1".
     void perform(const QString &steps) const
     {
         for (const QString &step : steps.split(QStringLiteral(", "))) {
             const QString verb = step.section(u' ', 0, 0);
             const QString what = step.section(u' ', 1);
             if (verb == u"open")
-                pointMainWindowAt(m->mainWindow(), m->folder.path());
+                openFolder();
             else if (verb == u"text")
                 named<QLineEdit>("Text1")->setText(what);
             else if (verb == u"click")
@@ -235,9 +285,18 @@ private:
                 pressFrame(what);
             else if (verb == u"entry")
                 clickEntry(what.toInt());
+            else if (verb == u"file")
+                m->folder.create(what.toUtf8());
             else
                 QTest::keySequence(named(what.section(u' ', 1)), QKeySequence(what.section(u' ', 0, 0)));
         }
+    }
+
+    // Points the main window at the test folder as the folder chooser does.
+    void openFolder() const
+    {
+        m->mainWindow().setFileListFolder(m->folder.diskPath());
+        m->mainWindow().setPathCaption(m->folder.diskPath());
     }
 
     // The steps that make the settings an example names, such as "Sorszámozás, Új név „Nyár_”".
