@@ -7,15 +7,6 @@ using namespace NameRules;
 Q_DECLARE_METATYPE(RunKind)
 Q_DECLARE_METATYPE(RenameSettings)
 
-namespace {
-
-RenameSettings settingsOf(bool numbering, bool append, const QString &newText, CaseMode mode)
-{
-    return {.numbering = numbering, .append = append, .newText = newText, .caseMode = mode};
-}
-
-} // namespace
-
 class TestNameRules : public QObject {
     Q_OBJECT
 
@@ -30,15 +21,17 @@ private slots:
 
         const RunKind whole = RunKind::WholeList;
         const RunKind selected = RunKind::SelectedFiles;
-        QTest::newRow("text and number") << "photo.jpg" << settingsOf(true, true, "Nyár", CaseMode::Unchanged) << 4 << whole << "Nyár004.jpg";
-        QTest::newRow("jpeg appended") << "photo.jpeg" << settingsOf(false, true, "T", CaseMode::Lower) << 0 << whole << "tphoto..peg";
-        QTest::newRow("unchanged without numbering keeps name") << "Kép.JPG" << settingsOf(false, false, "", CaseMode::Unchanged) << 0 << whole << "Kép.JPG";
-        QTest::newRow("number past 16 bits") << "a.txt" << settingsOf(true, false, "", CaseMode::Unchanged) << 32769 << whole << "32769.txt";
-        QTest::newRow("selected: text always in front") << "x.jpg" << settingsOf(true, false, "nyár", CaseMode::Upper) << 0 << selected << "NYÁR000.JPG";
-        QTest::newRow("selected: empty text") << "Kép.JPG" << settingsOf(true, false, "", CaseMode::Unchanged) << 0 << selected << "000.JPG";
-        QTest::newRow("selected: no dot") << "readme" << settingsOf(true, false, "doc", CaseMode::Unchanged) << 0 << selected << "doc000.dme";
-        QTest::newRow("selected: three characters") << "abc" << settingsOf(true, false, "", CaseMode::Unchanged) << 0 << selected << "000.abc";
-        QTest::newRow("selected: case only, append ignored") << "Kép.JPG" << settingsOf(false, true, "X", CaseMode::Lower) << 0 << selected << "kép.jpg";
+        QTest::newRow("text and number") << "photo.jpg" << RenameSettings{.append = true, .newText = "Nyár"} << 4 << whole << "Nyár004.jpg";
+        QTest::newRow("jpeg appended") << "photo.jpeg"
+            << RenameSettings{.numbering = false, .append = true, .newText = "T", .caseMode = CaseMode::Lower} << 0 << whole << "tphoto..peg";
+        QTest::newRow("unchanged without numbering keeps name") << "Kép.JPG" << RenameSettings{.numbering = false} << 0 << whole << "Kép.JPG";
+        QTest::newRow("number past 16 bits") << "a.txt" << RenameSettings{} << 32769 << whole << "32769.txt";
+        QTest::newRow("selected: text always in front") << "x.jpg" << RenameSettings{.newText = "nyár", .caseMode = CaseMode::Upper} << 0 << selected << "NYÁR000.JPG";
+        QTest::newRow("selected: empty text") << "Kép.JPG" << RenameSettings{} << 0 << selected << "000.JPG";
+        QTest::newRow("selected: no dot") << "readme" << RenameSettings{.newText = "doc"} << 0 << selected << "doc000.dme";
+        QTest::newRow("selected: three characters") << "abc" << RenameSettings{} << 0 << selected << "000.abc";
+        QTest::newRow("selected: case only, append ignored") << "Kép.JPG"
+            << RenameSettings{.numbering = false, .append = true, .newText = "X", .caseMode = CaseMode::Lower} << 0 << selected << "kép.jpg";
     }
 
     void mainPass()

@@ -17,14 +17,11 @@ public:
     explicit ScriptedFileSystem(const FileSystem &real) : m_real(real) {}
 
     int failingRename = 0;
-    QString parkedName;
+    QString parkedName = QStringLiteral(".atnevezes-7-1");
     std::function<void()> beforeFailingRename;
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
-    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override
-    {
-        return m_real.listFiles(folder, patterns);
-    }
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override { return m_real.listFiles(folder, patterns); }
     FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
     FolderContents readContents(const DiskName &folder) const override { return m_real.readContents(folder); }
     FileError readFolder(const QString &folder) const override

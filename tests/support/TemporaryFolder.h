@@ -15,9 +15,6 @@
 // UTF-8 included.
 class TemporaryFolder {
 public:
-    TemporaryFolder() = default;
-    TemporaryFolder(const TemporaryFolder &) = delete;
-    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
     // Qt finds entries by their decoded text and so would leave names that are not UTF-8 behind.
     ~TemporaryFolder() { std::filesystem::remove_all(nativePath(), m_ignored); }
 
@@ -64,5 +61,5 @@ private:
     std::string nativePath() const { return QFile::encodeName(path()).toStdString(); }
 
     QTemporaryDir m_dir;
-    mutable std::error_code m_ignored;
+    mutable std::error_code m_ignored; // a folder already gone reads as empty
 };
