@@ -17,7 +17,7 @@ public:
     explicit ScriptedFileSystem(const FileSystem &real) : m_real(real) {}
 
     int failingRename = 0;
-    QString parkedName = QStringLiteral(".atnevezes-7-1");
+    const QString parkedName = QStringLiteral(".atnevezes-7-1");
     std::function<void()> beforeFailingRename;
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
