@@ -9,8 +9,8 @@ const QString everyFile = QStringLiteral("*.*");
 QuietWindow::QuietWindow(const FileSystem &fileSystem, const QString &folder)
     : m_fileSystem(fileSystem)
     , m_folder(DiskName::fromText(folder))
-    , m_names(fileSystem.listFiles(m_folder, everyFile).names)
 {
+    refreshFiles();
 }
 
 int QuietWindow::fileCount() const
@@ -37,7 +37,9 @@ void QuietWindow::refreshFiles()
 {
     // The old list goes first, so that two lists are never held at once.
     m_names.clear();
-    m_names = m_fileSystem.listFiles(m_folder, everyFile).names;
+    FolderListing listing = m_fileSystem.listFiles(m_folder, everyFile);
+    m_names = std::move(listing.names);
+    m_listedFolder = listing.folder;
 }
 
 void QuietWindow::setProgressMin(int value)

@@ -17,6 +17,7 @@ public:
     DiskName fileName(int index) const override;
     QString filePattern() const override;
     void refreshFiles() override;
+    FileIdentity listedFolder() const override { return m_listedFolder; }
 
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;
@@ -30,6 +31,7 @@ private:
     const FileSystem &m_fileSystem;
     DiskName m_folder;
     QByteArrayList m_names;
+    FileIdentity m_listedFolder;
     int m_progressMin = 0;
     int m_progressMax = 0;
     int m_progressValue = 0;

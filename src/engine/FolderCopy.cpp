@@ -9,11 +9,24 @@
 
 struct FolderCopy::Names {
     QList<FolderEntry> entries;
-    QHash<QByteArray, int> places;
+    QHash<QByteArray, int> places; // by key
     QByteArrayList diskNames;
+    FileIdentity folder;
+    bool ignoresCase = false;
+
+    // What the folder finds a name by: its bytes, or its text in one letter case.
+    QByteArray key(const QByteArray &name) const
+    {
+        return ignoresCase ? DiskName::textOf(name).toCaseFolded().toUtf8() : name;
+    }
+    int placeOf(const QByteArray &name) const { return places.value(key(name), -1); }
+    bool isListable(const FolderEntry &entry) const;
 };
 
 namespace {
+
+// The kernel follows no more links than this in one lookup.
+constexpr int maxLinksFollowed = 40;
 
 class CopiedFolder final : public RenameFolder {
 public:
@@ -23,6 +36,8 @@ public:
     FileError rename(const DiskName &oldName, const DiskName &newName) override;
     QString parkedName() const override { return {}; }
     bool isRemoved() const override { return false; }
+    FileIdentity identity() const override { return m_names->folder; }
+    FileIdentity identify(const DiskName &) override { return {}; }
 
 private:
     std::shared_ptr<FolderCopy::Names> m_names;
@@ -33,13 +48,29 @@ private:
 FolderCopy::FolderCopy(FolderContents contents)
     : m_names(std::make_shared<Names>())
 {
+    m_names->folder = contents.folder;
+    m_names->ignoresCase = contents.ignoresCase;
     m_names->places.reserve(contents.entries.size());
     m_names->diskNames.reserve(contents.entries.size());
     for (int place = 0; place < contents.entries.size(); ++place) {
-        m_names->places.insert(contents.entries.at(place).name, place);
+        m_names->places.insert(m_names->key(contents.entries.at(place).name), place);
         m_names->diskNames.append(contents.entries.at(place).name);
     }
     m_names->entries = std::move(contents.entries);
+}
+
+// A regular file, or a link that leads to one: through names of the folder as they stand in
+// the copy, or elsewhere as it did when the folder was read.
+bool FolderCopy::Names::isListable(const FolderEntry &entry) const
+{
+    const FolderEntry *reached = &entry;
+    for (int followed = 0; !reached->linkTarget.isEmpty(); ++followed) {
+        const int place = placeOf(reached->linkTarget);
+        if (place < 0 || followed == maxLinksFollowed)
+            return false;
+        reached = &entries.at(place);
+    }
+    return reached->isFile;
 }
 
 std::optional<FolderCopy> FolderCopy::read(const FileSystem &fileSystem, const DiskName &folder)
@@ -52,7 +83,7 @@ std::optional<FolderCopy> FolderCopy::read(const FileSystem &fileSystem, const D
 
 int FolderCopy::placeOf(const QByteArray &name) const
 {
-    return m_names->places.value(name, -1);
+    return m_names->placeOf(name);
 }
 
 QByteArray FolderCopy::nameAt(int place) const
@@ -65,13 +96,18 @@ QByteArray FolderCopy::diskNameAt(int place) const
     return m_names->diskNames.at(place);
 }
 
+FileIdentity FolderCopy::identity() const
+{
+    return m_names->folder;
+}
+
 // The same names the file list shows for the folder on the disk, in the same order.
 FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns) const
 {
     const FilePattern pattern(patterns);
     FolderListing listing;
     for (const FolderEntry &entry : std::as_const(m_names->entries)) {
-        if (entry.isFile && !entry.name.startsWith('.') && pattern.matches(DiskName::textOf(entry.name)))
+        if (!entry.name.startsWith('.') && m_names->isListable(entry) && pattern.matches(DiskName::textOf(entry.name)))
             listing.names.append(entry.name);
     }
     sortFileNames(listing.names);
@@ -85,7 +121,7 @@ FolderListing FolderCopy::listFolders(const DiskName &) const
 
 FolderContents FolderCopy::readContents(const DiskName &) const
 {
-    return {m_names->entries, {}};
+    return {m_names->entries, {}, m_names->folder, m_names->ignoresCase};
 }
 
 FileError FolderCopy::readFolder(const QString &) const
@@ -103,21 +139,26 @@ CopiedFolder::CopiedFolder(std::shared_ptr<FolderCopy::Names> names)
 {
 }
 
-// Any other name in the folder is taken: the rename on the disk never replaces a file.
+// Any other name in the folder is taken: the rename on the disk never replaces a file. A
+// change of letter case alone is the file's own name where the folder ignores case.
 FileError CopiedFolder::rename(const DiskName &oldName, const DiskName &newName)
 {
     if (oldName.bytes == newName.bytes)
         return {};
     if (!isAllowedRename(oldName, newName))
         return FileCondition::InvalidFileName;
-    const auto found = m_names->places.constFind(oldName.bytes);
+    const QByteArray oldKey = m_names->key(oldName.bytes);
+    const auto found = m_names->places.constFind(oldKey);
     if (found == m_names->places.cend())
         return FileCondition::PathNotFound;
-    if (m_names->places.contains(newName.bytes))
-        return FileCondition::NameTaken;
     const int place = *found;
-    m_names->places.erase(found);
-    m_names->places.insert(newName.bytes, place);
+    const QByteArray newKey = m_names->key(newName.bytes);
+    if (newKey != oldKey) {
+        if (m_names->places.contains(newKey))
+            return FileCondition::NameTaken;
+        m_names->places.erase(found);
+        m_names->places.insert(newKey, place);
+    }
     m_names->entries[place].name = newName.bytes;
     return {};
 }

@@ -7,8 +7,10 @@
 
 // The names of one folder held in memory, every one of them (hidden names, subfolders, files
 // of other types), renamed by the same rules as on the disk but without touching it: a run
-// played on it meets the taken and refused names that it would meet there. Each name keeps
-// its place in the copy through every rename.
+// played on it meets the taken and refused names that it would meet there. Names are told
+// apart as the folder tells them apart, in letter case or not, and a link to a name of the
+// folder is listed while that name leads to a file, as on the disk. Each name keeps its place
+// in the copy through every rename.
 class FolderCopy final : public FileSystem {
 public:
     struct Names;
@@ -21,6 +23,8 @@ public:
     QByteArray nameAt(int place) const;
     // The name the folder holds at the place on the disk, which no play changes.
     QByteArray diskNameAt(int place) const;
+    // The folder that was read.
+    FileIdentity identity() const;
 
     FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
     FolderListing listFolders(const DiskName &folder) const override;

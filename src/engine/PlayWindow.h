@@ -22,6 +22,7 @@ public:
     DiskName fileName(int index) const override;
     QString filePattern() const override { return m_pattern; }
     void refreshFiles() override { m_stale = true; }
+    FileIdentity listedFolder() const override { return m_copy.identity(); }
 
     void setProgressMin(int) override {}
     void setProgressMax(int) override {}

@@ -8,6 +8,16 @@ namespace {
 
 enum class Names { Predicted, NotNeeded };
 
+// The path leads to another folder than the one the list was read from.
+PlayedRun folderChanged(const RenameSettings &settings)
+{
+    RenameFailure failure;
+    failure.kind = RenameFailure::Kind::FolderChanged;
+    failure.oldName = settings.folder.text;
+    failure.nothingRenamed = true;
+    return {failure, {}};
+}
+
 // The failure the played run meets names the file as the disk holds it, since nothing is
 // renamed.
 std::optional<PlayedRun> playOnCopy(const RenameWindow &window, const FileSystem &fileSystem,
@@ -16,6 +26,8 @@ std::optional<PlayedRun> playOnCopy(const RenameWindow &window, const FileSystem
     const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
     if (!copy)
         return std::nullopt;
+    if (copy->identity() != window.listedFolder())
+        return folderChanged(settings);
     PlayWindow played(window, *copy);
     if (names == Names::Predicted)
         played.followStartNames();

@@ -3,8 +3,6 @@
 #include "engine/PlayedRun.h"
 #include "engine/RenameRun.h"
 
-#include <utility>
-
 RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
     : m_window(window)
     , m_fileSystem(fileSystem)
@@ -12,21 +10,30 @@ RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
 }
 
 // A folder that cannot be read cannot be played; the run then meets the same fault at once.
+// A run that renamed nothing leaves the record of the one before.
 std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings &settings)
 {
-    forgetLastRun();
-    if (std::optional<RenameFailure> refused = checkRun(m_window, m_fileSystem, settings))
+    if (std::optional<RenameFailure> refused = checkRun(m_window, m_fileSystem, settings)) {
+        if (refused->kind == RenameFailure::Kind::FolderChanged)
+            m_window.refreshFiles();
         return refused;
-    m_lastFolder = settings.folder;
-    return RenameRun(m_window, m_fileSystem, &m_lastRun).run(settings);
+    }
+    const FileIdentity listed = m_window.listedFolder();
+    RenameRecord record;
+    std::optional<RenameFailure> failure = RenameRun(m_window, m_fileSystem, &record).run(settings);
+    if (!record.isEmpty()) {
+        m_lastRun = std::move(record);
+        m_lastFolder = settings.folder;
+        m_lastFolderIdentity = listed;
+    }
+    return failure;
 }
 
 std::optional<RenameFailure> RenameCommand::undoLastRun()
 {
     if (m_lastRun.isEmpty())
         return std::nullopt;
-    const RenameRecord record = std::exchange(m_lastRun, {});
-    return RenameRun(m_window, m_fileSystem).undo(m_lastFolder, record);
+    return RenameRun(m_window, m_fileSystem).undo(m_lastFolder, m_lastFolderIdentity, m_lastRun);
 }
 
 void RenameCommand::forgetLastRun()

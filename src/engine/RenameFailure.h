@@ -4,19 +4,23 @@
 
 #include <QString>
 
-// Why a run stopped at a file: no folder to work in, a listed name too short to cut, or a step
-// that the file system refused.
+// Why a run stopped at a file: no folder to work in, a folder other than the listed one under
+// the path, a listed name too short to cut, a step that the file system refused, or (in an
+// undo) a name that no longer leads to the file the run renamed.
 struct RenameFailure {
-    enum class Kind { NoFolder, NameTooShort, Refused };
+    enum class Kind { NoFolder, FolderChanged, NameTooShort, Refused, NotTheRenamedFile };
 
     Kind kind = Kind::Refused;
+    // The file in hand, or the folder's path when the folder changed.
     QString oldName;
     QString newName;
     FileCondition condition = FileCondition::Other;
     // The hidden temporary name the file was left under, when it could not be put back.
     QString parkedName;
-    // True when the run was refused before it renamed anything.
+    // True when the run stopped before it renamed anything.
     bool nothingRenamed = false;
+    // True when the run was a Ctrl+Z, which the user can press again.
+    bool undoing = false;
 
     static QString title();
     QString message() const;

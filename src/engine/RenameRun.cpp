@@ -26,11 +26,6 @@ bool isLockedBy(RunKind kind, ControlRole role)
     return true;
 }
 
-RenameFailure noFolder()
-{
-    return {RenameFailure::Kind::NoFolder, {}, {}, FileCondition::PathNotFound, {}};
-}
-
 } // namespace
 
 RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record)
@@ -52,10 +47,13 @@ std::optional<RenameFailure> RenameRun::run(const RenameSettings &settings)
 
 // The files get their names back last renamed first, so that every name a file gave up is
 // free again when it is wanted back.
-std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const RenameRecord &record)
+std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const FileIdentity &folderIdentity,
+                                             RenameRecord &record)
 {
+    m_undoing = true;
+    m_folder = folderName;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(folderName);
-    return runLocked(RunKind::WholeList, folder.get(), record.size(),
+    return runLocked(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
                      [&](RenameFolder &open) { return undoPass(open, record); });
 }
 
@@ -66,8 +64,9 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
     const int count = m_window.fileCount();
     if (count == 0)
         return std::nullopt;
+    m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
-    Failure failure = runLocked(RunKind::WholeList, folder.get(), count,
+    Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
         failure = runLaterPass(*folder, LaterPass::Jpe);
@@ -81,33 +80,54 @@ RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
 {
     m_selectedCount = -1;
     const int count = m_window.fileCount();
+    m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
-    Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), count,
+    Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return selectedMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
         failure = runLaterPass(*folder, LaterPass::Jpe);
     return failure;
 }
 
-// The bar shows and the controls are locked while the pass works; a folder that could not be
-// opened (none chosen) stops the run in the same frame.
+// The bar shows and the controls are locked while the pass works; no folder chosen, or another
+// folder than the listed one under the path, stops the run in the same frame.
 template<typename Pass>
-RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, int count, Pass pass)
+RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass)
 {
     prepareProgressBar(count);
     setLocked(kind, true);
-    const Failure failure = folder ? pass(*folder) : noFolder();
+    Failure failure = folderFailure(folder, listed);
+    if (!failure)
+        failure = pass(*folder);
     releaseProgressBar();
     setLocked(kind, false);
     m_window.refreshFiles();
     return failure;
 }
 
+// A later pass works on the list read again, which must come from the folder the run renames in.
 RenameRun::Failure RenameRun::runLaterPass(RenameFolder &folder, LaterPass pass)
 {
-    const Failure failure = laterPass(folder, pass);
+    Failure failure = folderFailure(&folder, m_window.listedFolder());
+    if (failure)
+        return failure;
+    failure = laterPass(folder, pass);
     m_window.refreshFiles();
     return failure;
+}
+
+// A folder that could not be opened, or a list that could not be read, refuses each step for
+// its own reason instead.
+RenameRun::Failure RenameRun::folderFailure(const RenameFolder *folder, const FileIdentity &listed) const
+{
+    if (!folder)
+        return failure(RenameFailure::Kind::NoFolder);
+    const FileIdentity opened = folder->identity();
+    if (opened.isEmpty() || listed.isEmpty() || opened == listed)
+        return std::nullopt;
+    RenameFailure changed = failure(RenameFailure::Kind::FolderChanged);
+    changed.oldName = m_folder.text;
+    return changed;
 }
 
 RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count)
@@ -116,10 +136,10 @@ RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const Rena
         holdEntry(index);
         const std::optional<QString> newName = composeNewName(m_entry.text, settings, index, RunKind::WholeList);
         if (!newName)
-            return nameTooShort();
+            return failure(RenameFailure::Kind::NameTooShort);
         m_window.setProgressValue(index);
-        if (const Failure failure = fileStep(folder, *newName))
-            return failure;
+        if (const Failure refused = fileStep(folder, *newName))
+            return refused;
     }
     return std::nullopt;
 }
@@ -135,9 +155,9 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
         const std::optional<QString> newName =
             composeNewName(m_entry.text, settings, m_selectedCount, RunKind::SelectedFiles);
         if (!newName)
-            return nameTooShort();
-        if (const Failure failure = fileStep(folder, *newName))
-            return failure;
+            return failure(RenameFailure::Kind::NameTooShort);
+        if (const Failure refused = fileStep(folder, *newName))
+            return refused;
     }
     return std::nullopt;
 }
@@ -155,21 +175,30 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
         const std::optional<QString> newName =
             pass == LaterPass::Jpe ? rewriteJpeExtension(m_entry.text) : foldedNewName(m_entry.text);
         if (!newName)
-            return nameTooShort();
-        if (const Failure failure = fileStep(folder, *newName))
-            return failure;
+            return failure(RenameFailure::Kind::NameTooShort);
+        if (const Failure refused = fileStep(folder, *newName))
+            return refused;
     }
     return std::nullopt;
 }
 
-RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, const RenameRecord &record)
+// A name that leads to another file than the one the run renamed (replaced or swapped by
+// another program meanwhile) is not taken back.
+RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, RenameRecord &record)
 {
-    for (int done = 0; done < record.size(); ++done) {
-        const int step = record.size() - 1 - done;
+    for (int done = 0; !record.isEmpty(); ++done) {
+        const int step = record.size() - 1;
         m_window.setProgressValue(done);
         m_entry = DiskName::fromBytes(record.after(step));
-        if (const Failure failure = fileStep(folder, DiskName::fromBytes(record.before(step))))
-            return failure;
+        const DiskName oldName = DiskName::fromBytes(record.before(step));
+        const FileIdentity file = folder.identify(m_entry);
+        if (file.isEmpty())
+            return failure(RenameFailure::Kind::Refused, oldName.text, FileCondition::PathNotFound);
+        if (file != record.file(step))
+            return failure(RenameFailure::Kind::NotTheRenamedFile, oldName.text);
+        if (const Failure refused = fileStep(folder, oldName))
+            return refused;
+        record.removeLast();
     }
     return std::nullopt;
 }
@@ -208,21 +237,30 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const QString &newN
     return fileStep(folder, DiskName::fromText(newName));
 }
 
+// The record notes which file got the new name, so that only that file is given its old one back.
 RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &newName)
 {
     FileError error = folder.setArchiveOnly(m_entry);
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
-        if (m_record && newName.bytes != m_entry.bytes)
-            m_record->add(m_entry.bytes, newName.bytes);
+        if (newName.bytes == m_entry.bytes)
+            return std::nullopt;
+        ++m_renamed;
+        if (m_record)
+            m_record->add(m_entry.bytes, newName.bytes, folder.identify(newName));
         return std::nullopt;
     }
-    const FileCondition condition = folder.isRemoved() ? FileCondition::PathNotFound : *error;
-    return RenameFailure{RenameFailure::Kind::Refused, m_entry.text, newName.text, condition, folder.parkedName()};
+    RenameFailure refused = failure(RenameFailure::Kind::Refused, newName.text,
+                                    folder.isRemoved() ? FileCondition::PathNotFound : *error);
+    refused.parkedName = folder.parkedName();
+    return refused;
 }
 
-RenameFailure RenameRun::nameTooShort() const
+RenameFailure RenameRun::failure(RenameFailure::Kind kind, const QString &newName, FileCondition condition) const
 {
-    return {RenameFailure::Kind::NameTooShort, m_entry.text, {}, FileCondition::Other, {}};
+    RenameFailure failure{kind, m_entry.text, newName, condition, {}};
+    failure.nothingRenamed = m_renamed == 0;
+    failure.undoing = m_undoing;
+    return failure;
 }

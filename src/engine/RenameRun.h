@@ -13,7 +13,8 @@ class RenameFolder;
 
 // The runs of the main window's OK button: `nevez` over the whole file list when nothing is
 // selected, `kival` over the selected entries otherwise, and the run that gives the files of
-// an earlier run their names back. A run stops at the first file it cannot rename; files
+// an earlier run their names back. A run works only in the folder the list was read from, and
+// stops when the path leads to another one. It stops at the first file it cannot rename; files
 // renamed before it keep their new names, and the record given to the run tells which.
 class RenameRun {
 public:
@@ -22,7 +23,10 @@ public:
 
     // The failure that stopped the run, if one did.
     std::optional<RenameFailure> run(const RenameSettings &settings);
-    std::optional<RenameFailure> undo(const DiskName &folder, const RenameRecord &record);
+    // Takes the renames of the record back, last first, in the folder of that identity, each
+    // only while its new name still leads to the file that got it. What was taken back leaves
+    // the record, so that the rest can be tried again.
+    std::optional<RenameFailure> undo(const DiskName &folder, const FileIdentity &folderIdentity, RenameRecord &record);
 
     // The file the run had in hand last, under the name it had then.
     const DiskName &entryInHand() const { return m_entry; }
@@ -38,11 +42,12 @@ private:
     Failure wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure laterPass(RenameFolder &folder, LaterPass pass);
-    Failure undoPass(RenameFolder &folder, const RenameRecord &record);
+    Failure undoPass(RenameFolder &folder, RenameRecord &record);
 
     template<typename Pass>
-    Failure runLocked(RunKind kind, RenameFolder *folder, int count, Pass pass);
+    Failure runLocked(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass);
     Failure runLaterPass(RenameFolder &folder, LaterPass pass);
+    Failure folderFailure(const RenameFolder *folder, const FileIdentity &listed) const;
 
     void prepareProgressBar(int count);
     void releaseProgressBar();
@@ -51,7 +56,8 @@ private:
     void holdEntry(int index);
     Failure fileStep(RenameFolder &folder, const QString &newName);
     Failure fileStep(RenameFolder &folder, const DiskName &newName);
-    RenameFailure nameTooShort() const;
+    RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
+                          FileCondition condition = FileCondition::Other) const;
 
     RenameWindow &m_window;
     const FileSystem &m_fileSystem;
@@ -59,5 +65,8 @@ private:
     // that the first selected file gets number 0 once it is counted.
     int m_selectedCount = -1;
     DiskName m_entry; // the file in hand as the folder holds it
+    DiskName m_folder;
     RenameRecord *m_record;
+    int m_renamed = 0; // files that got a new name
+    bool m_undoing = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DiskName.h"
+#include "platform/FileIdentity.h"
 
 #include <QString>
 
@@ -19,6 +20,8 @@ public:
     // The pattern the list shows; every re-read of the folder lists by it again.
     virtual QString filePattern() const = 0;
     virtual void refreshFiles() = 0;
+    // The folder the list was last read from; empty when it could not be read.
+    virtual FileIdentity listedFolder() const = 0;
 
     virtual void setProgressMin(int value) = 0;
     virtual void setProgressMax(int value) = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileCondition.h"
+#include "platform/FileIdentity.h"
 
 #include <QByteArrayList>
 
@@ -10,17 +11,28 @@
 struct FolderListing {
     QByteArrayList names;
     FileError error;
+    // The folder that was read; empty when it could not be.
+    FileIdentity folder;
+    // Hidden names under which an interrupted change of letter case left a file, with the way
+    // back in them (ParkedName.h); only a listing of files looks for them.
+    QByteArrayList parked;
 };
 
 // A name of a folder and whether the file list could show it: a regular file, or a link to one.
+// A symbolic link to a name of the same folder keeps that name, since whether it leads to a
+// file changes with the names of the folder.
 struct FolderEntry {
     QByteArray name;
     bool isFile = false;
+    QByteArray linkTarget;
 };
 
 // Every name of one folder, hidden ones and folders included, in the folder's own order, or
-// the reason the folder could not be read.
+// the reason the folder could not be read; which folder was read, and whether it finds a name
+// in any letter case, as vfat, exfat and case-folding ext4 folders do.
 struct FolderContents {
     QList<FolderEntry> entries;
     FileError error;
+    FileIdentity folder;
+    bool ignoresCase = false;
 };

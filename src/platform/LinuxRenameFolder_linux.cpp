@@ -62,6 +62,20 @@ bool LinuxRenameFolder::isRemoved() const
     return ::fstat(m_descriptor, &status) != 0 || status.st_nlink == 0;
 }
 
+FileIdentity LinuxRenameFolder::identity() const
+{
+    struct stat status {};
+    if (::fstat(m_descriptor, &status) != 0)
+        return {};
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+FileIdentity LinuxRenameFolder::identify(const DiskName &name)
+{
+    FileIdentity file;
+    return m_calls.identify(m_descriptor, name.bytes.constData(), &file) == 0 ? file : FileIdentity();
+}
+
 // The owner's write bit; all three on file systems with a single read-only flag, which the
 // mount's own mask then trims.
 mode_t LinuxRenameFolder::writeBits()

@@ -18,6 +18,8 @@ public:
     FileError rename(const DiskName &oldName, const DiskName &newName) override;
     QString parkedName() const override;
     bool isRemoved() const override;
+    FileIdentity identity() const override;
+    FileIdentity identify(const DiskName &name) override;
 
 private:
     mode_t writeBits();

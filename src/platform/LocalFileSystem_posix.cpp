@@ -4,10 +4,12 @@
 #include "platform/FileNameOrder.h"
 #include "platform/FilePattern.h"
 #include "platform/LinuxRenameFolder_linux.h"
+#include "platform/ParkedName.h"
 #include "platform/UnopenedFolder.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -42,10 +44,13 @@ const dirent *nextEntry(DIR *stream, int *error)
     return entry;
 }
 
-bool isRemovedFolder(int folder)
+// The folder's identity; empty when it has been removed since it was opened.
+FileIdentity identityOfFolder(int folder)
 {
     struct stat status {};
-    return ::fstat(folder, &status) == 0 && status.st_nlink == 0;
+    if (::fstat(folder, &status) != 0 || status.st_nlink == 0)
+        return {};
+    return {quint64(status.st_dev), quint64(status.st_ino)};
 }
 
 bool isDotOrDotDot(const char *name)
@@ -53,10 +58,11 @@ bool isDotOrDotDot(const char *name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-// Hands every entry of the folder but "." and ".." to `visit`. A folder removed after it was
-// opened reads as a missing path.
-template<typename Visit>
-FileError visitFolder(const QByteArray &folder, Visit visit)
+// Hands every entry of the folder but "." and ".." to `visit`, then, once all were read, the
+// open folder and its identity to `done`. A folder removed after it was opened reads as a
+// missing path.
+template<typename Visit, typename Done>
+FileError visitFolder(const QByteArray &folder, Visit visit, Done done)
 {
     const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
@@ -73,28 +79,72 @@ FileError visitFolder(const QByteArray &folder, Visit visit)
             visit(descriptor, *entry);
     }
     FileError error;
+    const FileIdentity folderRead = identityOfFolder(descriptor);
     if (readError != 0)
         error = conditionOfErrno(readError);
-    else if (isRemovedFolder(descriptor))
+    else if (folderRead.isEmpty())
         error = FileCondition::PathNotFound;
+    else
+        done(descriptor, folderRead);
     ::closedir(stream);
     return error;
 }
 
-// Keeps the visible names that `accept` takes, by their shown text, in display order.
+// Keeps the visible names that `accept` takes, by their shown text, in display order, and the
+// parked files among the hidden ones.
 template<typename Accept>
 FolderListing scanFolder(const QByteArray &folder, Accept accept)
 {
     FolderListing listing;
-    listing.error = visitFolder(folder, [&](int descriptor, const dirent &entry) {
-        const QByteArrayView name(entry.d_name);
-        if (name[0] != '.' && accept(descriptor, entry, DiskName::textOf(name)))
-            listing.names.append(name.toByteArray());
-    });
-    if (listing.error)
+    listing.error = visitFolder(
+        folder,
+        [&](int descriptor, const dirent &entry) {
+            const QByteArrayView name(entry.d_name);
+            if (name[0] != '.') {
+                if (accept(descriptor, entry, DiskName::textOf(name)))
+                    listing.names.append(name.toByteArray());
+            } else if (!nameBeforeParking(entry.d_name).isEmpty()) {
+                listing.parked.append(name.toByteArray());
+            }
+        },
+        [&](int, const FileIdentity &identity) { listing.folder = identity; });
+    if (listing.error) {
         listing.names.clear();
+        listing.parked.clear();
+    }
     sortFileNames(listing.names);
     return listing;
+}
+
+// The name a symbolic link leads to when it is a name of the same folder; empty otherwise.
+QByteArray sameFolderTarget(int folder, const dirent &entry)
+{
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return {};
+    char target[256];
+    const ssize_t length = ::readlinkat(folder, entry.d_name, target, sizeof target);
+    if (length <= 0 || length >= ssize_t(sizeof target))
+        return {};
+    const QByteArray name(target, length);
+    return name.contains('/') || name == "." || name == ".." ? QByteArray() : name;
+}
+
+// Whether the folder finds a name in any letter case: a name of it looked up in another letter
+// case is found, although no entry is spelled so. Only the first name with letters is asked.
+bool ignoresCase(int folder, const QList<FolderEntry> &entries)
+{
+    for (const FolderEntry &entry : entries) {
+        const QString text = DiskName::textOf(entry.name);
+        const QString upper = text.toUpper();
+        const QByteArray other = (upper != text ? upper : text.toLower()).toUtf8();
+        if (other == entry.name || !entry.name.isValidUtf8())
+            continue;
+        if (std::any_of(entries.cbegin(), entries.cend(), [&](const FolderEntry &spelled) { return spelled.name == other; }))
+            return false;
+        struct stat status {};
+        return ::fstatat(folder, other.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+    return false;
 }
 
 } // namespace
@@ -118,12 +168,21 @@ FolderListing LocalFileSystem::listFolders(const DiskName &folder) const
 // Like openFolder, only an absolute path names a folder.
 FolderContents LocalFileSystem::readContents(const DiskName &folder) const
 {
-    if (!folder.bytes.startsWith('/'))
-        return {{}, FileCondition::PathNotFound};
     FolderContents contents;
-    contents.error = visitFolder(folder.bytes, [&](int descriptor, const dirent &entry) {
-        contents.entries.append({QByteArray(entry.d_name), isOfKind(descriptor, entry, DT_REG, S_IFREG)});
-    });
+    if (!folder.bytes.startsWith('/')) {
+        contents.error = FileCondition::PathNotFound;
+        return contents;
+    }
+    contents.error = visitFolder(
+        folder.bytes,
+        [&](int descriptor, const dirent &entry) {
+            contents.entries.append({QByteArray(entry.d_name), isOfKind(descriptor, entry, DT_REG, S_IFREG),
+                                     sameFolderTarget(descriptor, entry)});
+        },
+        [&](int descriptor, const FileIdentity &identity) {
+            contents.folder = identity;
+            contents.ignoresCase = ignoresCase(descriptor, contents.entries);
+        });
     if (contents.error)
         contents.entries.clear();
     return contents;
@@ -131,7 +190,7 @@ FolderContents LocalFileSystem::readContents(const DiskName &folder) const
 
 FileError LocalFileSystem::readFolder(const QString &folder) const
 {
-    return visitFolder(QFile::encodeName(folder), [](int, const dirent &) {});
+    return visitFolder(QFile::encodeName(folder), [](int, const dirent &) {}, [](int, const FileIdentity &) {});
 }
 
 std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const DiskName &folder) const

@@ -2,9 +2,9 @@
 
 #include "platform/AllowedRename.h"
 #include "platform/ErrnoCondition_posix.h"
+#include "platform/ParkedName.h"
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace {
 
@@ -94,12 +94,13 @@ int NoReplaceRename::renameIfAbsent(int folder, const QByteArray &from, const QB
 }
 
 // Going through a fresh hidden name makes a file system that ignores case write the new
-// spelling; should the second step fail, the first is undone. Two hard links that differ in
+// spelling; should the second step fail, the first is undone. The hidden name carries the old
+// one, the way back should the program be killed in between. Two hard links that differ in
 // case land here too, and there the second step is refused as a taken name.
 FileError NoReplaceRename::renameCaseOnly(int folder, const QByteArray &from, const QByteArray &to)
 {
     for (int attempt = 0; attempt < maxTemporaryTries; ++attempt) {
-        const QByteArray temporary = nextTemporaryName();
+        const QByteArray temporary = parkedNameFor(from, ++m_temporaryCount);
         const int parked = moveWithoutReplacing(folder, from, temporary);
         if (parked == EEXIST)
             continue;
@@ -140,9 +141,4 @@ bool NoReplaceRename::isFile(int folder, const QByteArray &name, const FileIdent
 {
     FileIdentity found;
     return m_calls.identify(folder, name.constData(), &found) == 0 && found == file;
-}
-
-QByteArray NoReplaceRename::nextTemporaryName()
-{
-    return ".atnevezes-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(++m_temporaryCount);
 }

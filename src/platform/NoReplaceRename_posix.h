@@ -27,7 +27,6 @@ private:
     void putBack(int folder, const QByteArray &temporary, const QByteArray &from);
     bool ignoresCase(int folder, const QByteArray &from, const QByteArray &to);
     bool isFile(int folder, const QByteArray &name, const FileIdentity &file);
-    QByteArray nextTemporaryName();
 
     SystemCalls &m_calls;
     unsigned m_temporaryCount = 0;

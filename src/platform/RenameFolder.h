@@ -2,6 +2,7 @@
 
 #include "platform/DiskName.h"
 #include "platform/FileCondition.h"
+#include "platform/FileIdentity.h"
 
 #include <QString>
 
@@ -28,4 +29,10 @@ public:
 
     // True once the folder itself has been removed from the file system.
     virtual bool isRemoved() const = 0;
+
+    // The folder that was opened; empty when it could not be.
+    virtual FileIdentity identity() const = 0;
+
+    // The file the name leads to now, a link not followed; empty when there is none.
+    virtual FileIdentity identify(const DiskName &name) = 0;
 };

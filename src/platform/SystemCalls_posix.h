@@ -1,15 +1,9 @@
 #pragma once
 
+#include "platform/FileIdentity.h"
+
 #include <sys/stat.h>
 #include <sys/types.h>
-
-// Device and inode of a directory entry, as lstat gives them.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-
-    bool operator==(const FileIdentity &) const = default;
-};
 
 // The few system calls of the rename routine and the attribute step, relative to an open folder.
 // Each answers 0 or the error number, and retries calls interrupted by a signal. Tests answer in
@@ -23,6 +17,7 @@ public:
     // A second name for the entry itself (a link is not followed); fails when `to` exists.
     virtual int link(int folder, const char *from, const char *to) = 0;
     virtual int unlink(int folder, const char *name) = 0;
+    // The device and inode of the entry itself, as lstat gives them.
     virtual int identify(int folder, const char *name, FileIdentity *identity) = 0;
     // The status of the entry itself, as lstat gives it.
     virtual int readStatus(int folder, const char *name, struct stat *status) = 0;

@@ -15,6 +15,8 @@ public:
     FileError rename(const DiskName &, const DiskName &) override { return m_reason; }
     QString parkedName() const override { return {}; }
     bool isRemoved() const override { return false; }
+    FileIdentity identity() const override { return {}; }
+    FileIdentity identify(const DiskName &) override { return {}; }
 
 private:
     FileCondition m_reason;

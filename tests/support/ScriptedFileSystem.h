@@ -11,7 +11,8 @@
 // 1 over every folder it opens) is refused as an open file, the file reported as left under
 // `parkedName`; with `beforeFailingRename` set, that rename instead runs it first and then goes
 // through. Reading a drive's root made unready fails for the next `times` tries (for ever with
-// -1), as a drive without a medium does.
+// -1), as a drive without a medium does. With `ignoresCase`, folders find names in any letter
+// case, as vfat does: a rename onto another file's name in other letters is refused as taken.
 class ScriptedFileSystem final : public FileSystem {
 public:
     explicit ScriptedFileSystem(const FileSystem &real) : m_real(real) {}
@@ -19,11 +20,17 @@ public:
     int failingRename = 0;
     const QString parkedName = QStringLiteral(".atnevezes-7-1");
     std::function<void()> beforeFailingRename;
+    bool ignoresCase = false;
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
     FolderListing listFiles(const DiskName &folder, const QString &patterns) const override { return m_real.listFiles(folder, patterns); }
     FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
-    FolderContents readContents(const DiskName &folder) const override { return m_real.readContents(folder); }
+    FolderContents readContents(const DiskName &folder) const override
+    {
+        FolderContents contents = m_real.readContents(folder);
+        contents.ignoresCase = ignoresCase;
+        return contents;
+    }
     FileError readFolder(const QString &folder) const override
     {
         const auto unready = m_unready.find(folder);
@@ -36,13 +43,14 @@ public:
     std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override
     {
         std::unique_ptr<RenameFolder> real = m_real.openFolder(folder);
-        return real ? std::make_unique<Folder>(std::move(real), *this) : nullptr;
+        return real ? std::make_unique<Folder>(std::move(real), *this, folder) : nullptr;
     }
 
 private:
     class Folder final : public RenameFolder {
     public:
-        Folder(std::unique_ptr<RenameFolder> real, const ScriptedFileSystem &owner) : m_real(std::move(real)), m_owner(owner) {}
+        Folder(std::unique_ptr<RenameFolder> real, const ScriptedFileSystem &owner, const DiskName &path)
+            : m_real(std::move(real)), m_owner(owner), m_path(path) {}
 
         FileError setArchiveOnly(const DiskName &name) override { return m_real->setArchiveOnly(name); }
         FileError rename(const DiskName &oldName, const DiskName &newName) override
@@ -53,14 +61,29 @@ private:
                 return FileCondition::AlreadyOpen;
             if (failing)
                 m_owner.beforeFailingRename();
+            if (m_owner.ignoresCase && isTakenInOtherLetters(oldName, newName))
+                return FileCondition::NameTaken;
             return m_real->rename(oldName, newName);
         }
         QString parkedName() const override { return m_failed ? m_owner.parkedName : m_real->parkedName(); }
         bool isRemoved() const override { return m_real->isRemoved(); }
+        FileIdentity identity() const override { return m_real->identity(); }
+        FileIdentity identify(const DiskName &name) override { return m_real->identify(name); }
 
     private:
+        bool isTakenInOtherLetters(const DiskName &oldName, const DiskName &newName) const
+        {
+            for (const FolderEntry &entry : m_owner.m_real.readContents(m_path).entries) {
+                const QString text = DiskName::textOf(entry.name);
+                if (text.compare(newName.text, Qt::CaseInsensitive) == 0 && text.compare(oldName.text, Qt::CaseInsensitive) != 0)
+                    return true;
+            }
+            return false;
+        }
+
         std::unique_ptr<RenameFolder> m_real;
         const ScriptedFileSystem &m_owner;
+        DiskName m_path;
         bool m_failed = false;
     };
 

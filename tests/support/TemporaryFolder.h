@@ -29,6 +29,12 @@ public:
         file << content.toStdString();
         QVERIFY2(file.good(), name.toHex().constData());
     }
+    // A symbolic link to `target`, which need not exist.
+    void link(const QByteArray &name, const QByteArray &target) const
+    {
+        std::filesystem::create_symlink(target.toStdString(), nativePath() + '/' + name.toStdString(), m_ignored);
+        QVERIFY2(!m_ignored, name.constData());
+    }
     // Files that each hold their own name.
     void createAll(const QStringList &names) const
     {
@@ -45,11 +51,13 @@ public:
         names.sort();
         return names;
     }
-    // The name of every file, as the folder holds it, by its content.
+    // The name of every file, as the folder holds it, by its content; links left out.
     QMap<QByteArray, QByteArray> namesByContent() const
     {
         QMap<QByteArray, QByteArray> names;
         for (const auto &entry : std::filesystem::directory_iterator(nativePath(), m_ignored)) {
+            if (entry.is_symlink())
+                continue;
             std::ifstream file(entry.path(), std::ios::binary);
             const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
             names.insert(QByteArray::fromStdString(content), QByteArray::fromStdString(entry.path().filename().string()));

@@ -30,7 +30,10 @@ void FileList::setPattern(const QString &pattern)
 void FileList::refresh()
 {
     m_model.setNames({});
-    m_model.setNames(m_fileSystem.listFiles(m_folder, m_pattern).names);
+    FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern);
+    m_listedFolder = listing.folder;
+    m_parkedNames = std::move(listing.parked);
+    m_model.setNames(std::move(listing.names));
     m_selected.assign(m_model.names().size(), false);
 }
 

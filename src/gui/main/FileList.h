@@ -2,6 +2,7 @@
 
 #include "gui/main/FileListModel.h"
 #include "platform/DiskName.h"
+#include "platform/FileIdentity.h"
 
 #include <QListView>
 
@@ -24,6 +25,9 @@ public:
     QString pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
     void refresh();
+    // The folder the list was last read from, and the parked files found there (FolderListing).
+    const FileIdentity &listedFolder() const { return m_listedFolder; }
+    const QByteArrayList &parkedNames() const { return m_parkedNames; }
 
     int count() const { return int(m_model.names().size()); }
     DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
@@ -41,4 +45,6 @@ private:
     DiskName m_folder;
     QString m_pattern = QStringLiteral("*.*");
     std::vector<bool> m_selected;
+    FileIdentity m_listedFolder;
+    QByteArrayList m_parkedNames;
 };

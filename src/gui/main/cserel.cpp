@@ -1,5 +1,6 @@
 #include "gui/main/cserel.h"
 
+#include "engine/ParkedFiles.h"
 #include "gui/about/frmAbout.h"
 #include "gui/folder/indit.h"
 #include "gui/help/HelpWindow.h"
@@ -173,10 +174,10 @@ QString cserel::previewOf(int index)
     if (!m_preview)
         m_preview = playRun(*this, m_context.fileSystem, renameSettings());
     const std::optional<PlayedRun> &played = *m_preview;
+    if (played && played->failure)
+        return played->failure->message();
     if (!played || index >= played->finalNames.size())
         return {};
-    if (played->failure)
-        return played->failure->message();
     const QByteArray &finalName = played->finalNames.at(index);
     if (finalName == File1->diskName(index).bytes)
         return QStringLiteral("(marad)");
@@ -205,6 +206,18 @@ void cserel::setFileListFolder(const DiskName &folder)
 {
     m_renameCommand.forgetLastRun();
     File1->setFolder(folder);
+    putBackParkedFiles();
+}
+
+// Files that a killed run left under a hidden name in the folder just opened get their names
+// back, and the list shows them.
+void cserel::putBackParkedFiles()
+{
+    const QString putBack = ::putBackParkedFiles(m_context.fileSystem, File1->folder(), File1->parkedNames());
+    if (putBack.isEmpty())
+        return;
+    File1->refresh();
+    m_context.messages.ask({putBack, QStringLiteral("Átnevezés"), QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
 }
 
 void cserel::setCountCaption(const QString &caption)
@@ -264,6 +277,11 @@ QString cserel::filePattern() const
 void cserel::refreshFiles()
 {
     File1->refresh();
+}
+
+FileIdentity cserel::listedFolder() const
+{
+    return File1->listedFolder();
 }
 
 void cserel::setProgressMin(int value)

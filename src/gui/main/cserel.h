@@ -48,6 +48,7 @@ public:
     DiskName fileName(int index) const override;
     QString filePattern() const override;
     void refreshFiles() override;
+    FileIdentity listedFolder() const override;
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;
     void setProgressValue(int value) override;
@@ -78,6 +79,7 @@ private:
     void connectHandlers();
     void Form_Load();
     void showFailure(const std::optional<RenameFailure> &failure);
+    void putBackParkedFiles();
     QString previewOf(int index);
 
 

@@ -4,6 +4,7 @@
 #include "support/WindowFixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTextBrowser>
@@ -114,8 +115,21 @@ private slots:
         QTest::newRow("right on a control") << "a.jpe" << "open, tick Check2, press right Check1, click Command1" << "000.jpe" << "";
         QTest::newRow("left on a control") << "a.jpe" << "open, tick Check2, press right free, press left Check1, click Command1" << "a.jpg" << "";
         QTest::newRow("Ctrl+Z after another folder") << ab << "open, click Command1, open, key Ctrl+Z File1" << "000.jpg 001.jpg" << "";
+        const QString undoStopped = QStringLiteral("\nA visszavonás leállt; a hiba elhárítása után a Ctrl+Z folytatja.");
         QTest::newRow("Ctrl+Z stops at a taken name") << "a.txt b.txt c.txt" << "open, click Command1, file b.txt, key Ctrl+Z File1"
-            << "000.txt 001.txt b.txt c.txt" << "A(z) „001.txt” fájl nem nevezhető át erre: „b.txt”.\nMár létezik ilyen nevű fájl.\nA futás leállt; a már átnevezett fájlok az új nevükön maradtak.";
+            << "000.txt 001.txt b.txt c.txt" << "A(z) „001.txt” fájl nem nevezhető át erre: „b.txt”.\nMár létezik ilyen nevű fájl." + undoStopped;
+        QTest::newRow("Ctrl+Z again goes on") << "a.txt b.txt c.txt" << "open, click Command1, file b.txt, key Ctrl+Z File1, gone b.txt, key Ctrl+Z File1"
+            << "a.txt b.txt c.txt" << "Már létezik ilyen nevű fájl." + undoStopped;
+        QTest::newRow("Ctrl+Z stops at swapped files") << "a.txt b.txt" << "open, click Command1, swap 000.txt 001.txt, key Ctrl+Z File1"
+            << "000.txt 001.txt" << "Ezen a néven már nem az a fájl áll, amelyet a program átnevezett." + undoStopped;
+        QTest::newRow("refused OK keeps Ctrl+Z") << ab << "open, click Command1, click Check4, text x/, click Command1, key Ctrl+Z File1" << ab
+                                                 << "Érvénytelen fájlnév.\nEgyetlen fájl sem kapott új nevet.";
+        QTest::newRow("OK in a swapped folder") << ab << "open, swap folder, file c.jpg, click Command1" << "a.jpg b.jpg c.jpg"
+                                                << "útvonalon már nem az a mappa áll, amelyet a lista mutatott.\nEgyetlen fájl sem kapott új nevet.";
+        QTest::newRow("Ctrl+Z in a swapped folder") << ab << "open, click Command1, swap folder, key Ctrl+Z File1" << "000.jpg 001.jpg"
+                                                    << "útvonalon már nem az a mappa áll, amelyet a lista mutatott." + undoStopped;
+        QTest::newRow("parked file put back") << ".atnevezes-3-Kép.JPG b.jpg" << "open" << "Kép.JPG b.jpg"
+                                              << "Visszakapták a nevüket:\n„.atnevezes-3-Kép.JPG” → „Kép.JPG”";
         // Each row of the README's table of name examples: settings, old names, new names.
         QFile readme(QStringLiteral(SOURCE_DIR "/README.md"));
         QVERIFY(readme.open(QIODevice::ReadOnly));
@@ -264,8 +278,9 @@ private:
 
     // Steps of the user, separated by ", ": "open" the test folder, "text X" in the new-name box,
     // "click NAME" on a control, "tick NAME" even while hidden, "press left|right|middle free|Check1"
-    // in the settings frame, "entry N" of the list, "file NAME" made meanwhile, "key KEYS NAME" such
-    // as "key Ctrl+Z File1".
+    // in the settings frame, "entry N" of the list, "key KEYS NAME" such as "key Ctrl+Z File1". Other
+    // programs meanwhile: "file NAME" made, "gone NAME" removed, "swap NAME NAME" two files' names
+    // swapped, "swap folder" the folder moved away and one with the same names put in its place.
     void perform(const QString &steps) const
     {
         for (const QString &step : steps.split(QStringLiteral(", "))) {
@@ -285,9 +300,27 @@ private:
                 clickEntry(what.toInt());
             else if (verb == u"file")
                 m->folder.create(what.toUtf8());
+            else if (verb == u"gone")
+                QFile::remove(m->folder.filePath(what));
+            else if (verb == u"swap")
+                swap(what.section(u' ', 0, 0), what.section(u' ', 1));
             else
                 QTest::keySequence(named(what.section(u' ', 1)), QKeySequence(what.section(u' ', 0, 0)));
         }
+    }
+
+    void swap(const QString &first, const QString &second) const
+    {
+        if (first == u"folder") {
+            const QStringList names = m->folder.entries();
+            static int moved = 0;
+            QVERIFY(QDir().rename(m->folder.path(), m_elsewhere.filePath(QString::number(++moved))) && QDir().mkdir(m->folder.path()));
+            m->folder.createAll(names);
+            return;
+        }
+        QVERIFY(QFile::rename(m->folder.filePath(first), m->folder.filePath("swapping")));
+        QVERIFY(QFile::rename(m->folder.filePath(second), m->folder.filePath(first)));
+        QVERIFY(QFile::rename(m->folder.filePath("swapping"), m->folder.filePath(second)));
     }
 
     // Points the main window at the test folder as the folder chooser does.
@@ -324,6 +357,7 @@ private:
     }
 
     std::unique_ptr<WindowFixture> m;
+    TemporaryFolder m_elsewhere;
 };
 
 QTEST_MAIN(TestMainWindow)
