@@ -1,5 +1,8 @@
+#include "engine/FolderCopy.h"
 #include "engine/PlayedRun.h"
+#include "engine/PlayWindow.h"
 #include "engine/RenameCommand.h"
+#include "engine/RenameRun.h"
 #include "engine/RenameWindow.h"
 #include "platform/LocalFileSystem.h"
 #include "support/ScriptedFileSystem.h"
@@ -7,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -268,7 +272,75 @@ private slots:
         QVERIFY(window.log.isEmpty() || window.log.filter(QRegularExpression(QStringLiteral("^(max|show|lock|refresh)"))).size() == 2 + 7 + 1);
     }
 
+    // Generated folders of files, hidden names, subfolders, names in old encodings and (where case
+    // counts) links, with generated patterns, selections and settings: whenever the play passes,
+    // OK leaves exactly the names the play left on its copy; whenever it refuses, nothing changes.
+    void playForetellsTheDisk_data()
+    {
+        QTest::addColumn<bool>("ignoresCase");
+        QTest::newRow("case-sensitive") << false;
+        QTest::newRow("case-blind") << true;
+    }
+
+    void playForetellsTheDisk()
+    {
+        QFETCH(bool, ignoresCase);
+        ScriptedFileSystem fileSystem(m_fileSystem);
+        fileSystem.ignoresCase = ignoresCase;
+        const QByteArrayList stems = {"a", "A", "\xC3\xA1", "\xC3\x81", "k\xC3\xA9p", "K\xC3\x89P", "000", "X_001", "\xE1rv", "ab"};
+        const QByteArrayList extensions = {".jpg", ".JPG", ".jpe", ".JPE", ".txt", ".Txt"};
+        const QStringList patterns = {"*.*", "*.jpg", "*.jpe;*.txt", "a*;*.JPE"}, texts = {"", "x_", "X_", "\u00C1"};
+        int refused = 0;
+        for (quint32 seed = 1; seed <= 200; ++seed) {
+            QRandomGenerator random(seed);
+            const auto pick = [&](const auto &list) { return list.at(random.bounded(int(list.size()))); };
+            TemporaryFolder folder;
+            QStringList made;
+            for (int entry = 2 + random.bounded(8); entry > 0; --entry) {
+                const QByteArray name = (random.bounded(8) ? "" : ".") + pick(stems) + (random.bounded(12) ? pick(extensions) : "");
+                if (made.contains(DiskName::textOf(name), ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive))
+                    continue;
+                made << DiskName::textOf(name);
+                const int kind = random.bounded(10);
+                if (kind == 0)
+                    QDir(folder.path()).mkdir(DiskName::textOf(name));
+                else if (kind == 1 && !ignoresCase)
+                    folder.link(name, pick(stems) + pick(extensions));
+                else
+                    folder.create(name, name);
+            }
+            const bool numbering = random.bounded(2) == 0;
+            const RenameSettings settings{.numbering = numbering, .append = random.bounded(2) == 0, .newText = pick(texts),
+                                          .caseMode = CaseMode(random.bounded(numbering ? 3 : 2)), .jpeRewrite = random.bounded(2) == 0,
+                                          .accentFolding = random.bounded(2) == 0, .folder = folder.diskPath()};
+            ScriptedWindow window(fileSystem, folder.path(), pick(patterns));
+            for (int index = 0; random.bounded(3) == 0 && index < window.fileCount(); ++index)
+                random.bounded(2) ? void(window.selected.insert(index)) : void();
+            std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
+            PlayWindow played(window, *copy);
+            const bool foreseen = RenameRun(played, *copy).run(settings).has_value();
+            const QByteArrayList before = namesIn(fileSystem, folder.diskPath());
+
+            const std::optional<RenameFailure> failure = RenameCommand(window, fileSystem).Command1_Click(settings);
+
+            const QByteArrayList expected = foreseen ? before : namesIn(*copy, {});
+            QVERIFY2(failure.has_value() == foreseen && namesIn(fileSystem, folder.diskPath()) == expected,
+                     qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure ? failure->message() : QString())));
+            refused += foreseen;
+        }
+        QVERIFY2(refused > 20 && refused < 150, qPrintable(QString::number(refused)));
+    }
+
 private:
+    static QByteArrayList namesIn(const FileSystem &fileSystem, const DiskName &folder)
+    {
+        QByteArrayList names;
+        for (const FolderEntry &entry : fileSystem.readContents(folder).entries)
+            names << entry.name;
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     LocalFileSystem m_fileSystem;
 };
 
