@@ -14,12 +14,20 @@ struct FolderCopy::Names {
     FileIdentity folder;
     bool ignoresCase = false;
 
-    // What the folder finds a name by: its bytes, or its text in one letter case.
-    QByteArray key(const QByteArray &name) const
+    // What the folder finds a name by: its bytes, or its text in one letter case, made in
+    // `folded` so that the bytes are never copied.
+    const QByteArray &key(const QByteArray &name, QByteArray &folded) const
     {
-        return ignoresCase ? DiskName::textOf(name).toCaseFolded().toUtf8() : name;
+        if (!ignoresCase)
+            return name;
+        folded = DiskName::textOf(name).toCaseFolded().toUtf8();
+        return folded;
     }
-    int placeOf(const QByteArray &name) const { return places.value(key(name), -1); }
+    int placeOf(const QByteArray &name) const
+    {
+        QByteArray folded;
+        return places.value(key(name, folded), -1);
+    }
     bool isListable(const FolderEntry &entry) const;
 };
 
@@ -32,7 +40,7 @@ class CopiedFolder final : public RenameFolder {
 public:
     explicit CopiedFolder(std::shared_ptr<FolderCopy::Names> names);
 
-    FileError setArchiveOnly(const DiskName &) override { return {}; }
+    FileError setArchiveOnly(const DiskName &, FileIdentity &) override { return {}; }
     FileError rename(const DiskName &oldName, const DiskName &newName) override;
     QString parkedName() const override { return {}; }
     bool isRemoved() const override { return false; }
@@ -52,8 +60,9 @@ FolderCopy::FolderCopy(FolderContents contents)
     m_names->ignoresCase = contents.ignoresCase;
     m_names->places.reserve(contents.entries.size());
     m_names->diskNames.reserve(contents.entries.size());
+    QByteArray folded;
     for (int place = 0; place < contents.entries.size(); ++place) {
-        m_names->places.insert(m_names->key(contents.entries.at(place).name), place);
+        m_names->places.insert(m_names->key(contents.entries.at(place).name, folded), place);
         m_names->diskNames.append(contents.entries.at(place).name);
     }
     m_names->entries = std::move(contents.entries);
@@ -147,12 +156,13 @@ FileError CopiedFolder::rename(const DiskName &oldName, const DiskName &newName)
         return {};
     if (!isAllowedRename(oldName, newName))
         return FileCondition::InvalidFileName;
-    const QByteArray oldKey = m_names->key(oldName.bytes);
+    QByteArray oldFolded, newFolded;
+    const QByteArray &oldKey = m_names->key(oldName.bytes, oldFolded);
     const auto found = m_names->places.constFind(oldKey);
     if (found == m_names->places.cend())
         return FileCondition::PathNotFound;
     const int place = *found;
-    const QByteArray newKey = m_names->key(newName.bytes);
+    const QByteArray &newKey = m_names->key(newName.bytes, newFolded);
     if (newKey != oldKey) {
         if (m_names->places.contains(newKey))
             return FileCondition::NameTaken;

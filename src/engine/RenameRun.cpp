@@ -237,10 +237,12 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const QString &newN
     return fileStep(folder, DiskName::fromText(newName));
 }
 
-// The record notes which file got the new name, so that only that file is given its old one back.
+// The record notes which file got the new name, as the attribute step found it just before,
+// so that only that file is given its old one back.
 RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &newName)
 {
-    FileError error = folder.setArchiveOnly(m_entry);
+    FileIdentity file;
+    FileError error = folder.setArchiveOnly(m_entry, file);
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
@@ -248,7 +250,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
             return std::nullopt;
         ++m_renamed;
         if (m_record)
-            m_record->add(m_entry.bytes, newName.bytes, folder.identify(newName));
+            m_record->add(m_entry.bytes, newName.bytes, file);
         return std::nullopt;
     }
     RenameFailure refused = failure(RenameFailure::Kind::Refused, newName.text,

@@ -31,11 +31,12 @@ bool needsNoWriteBit(const struct stat &status)
 // files. The change goes through a handle that names the entry itself, and the look is taken
 // again through it, so an entry swapped for a link in between cannot lead the change to a file
 // outside the folder; a link is left as it is.
-FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name)
+FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name, FileIdentity &file)
 {
     struct stat status {};
     if (const int error = m_calls.readStatus(m_descriptor, name.bytes.constData(), &status))
         return conditionOfErrno(error);
+    file = {quint64(status.st_dev), quint64(status.st_ino)};
     if (needsNoWriteBit(status))
         return {};
     int handle = -1;

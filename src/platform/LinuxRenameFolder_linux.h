@@ -14,7 +14,7 @@ public:
     LinuxRenameFolder(const LinuxRenameFolder &) = delete;
     LinuxRenameFolder &operator=(const LinuxRenameFolder &) = delete;
 
-    FileError setArchiveOnly(const DiskName &name) override;
+    FileError setArchiveOnly(const DiskName &name, FileIdentity &file) override;
     FileError rename(const DiskName &oldName, const DiskName &newName) override;
     QString parkedName() const override;
     bool isRemoved() const override;

@@ -15,8 +15,9 @@ public:
     virtual ~RenameFolder() = default;
 
     // Clears the read-only state of the file, the only one of the archive-alone attributes
-    // that this system knows. A symbolic link is left as it is.
-    virtual FileError setArchiveOnly(const DiskName &name) = 0;
+    // that this system knows. A symbolic link is left as it is. Notes in `file` which file it
+    // found under the name.
+    virtual FileError setArchiveOnly(const DiskName &name, FileIdentity &file) = 0;
 
     // Renames the file without ever replacing another one. A new name that leads to the same
     // bytes succeeds untouched; a change of letter case alone succeeds also where the file

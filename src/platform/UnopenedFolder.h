@@ -11,7 +11,7 @@ public:
     {
     }
 
-    FileError setArchiveOnly(const DiskName &) override { return m_reason; }
+    FileError setArchiveOnly(const DiskName &, FileIdentity &) override { return m_reason; }
     FileError rename(const DiskName &, const DiskName &) override { return m_reason; }
     QString parkedName() const override { return {}; }
     bool isRemoved() const override { return false; }

@@ -126,7 +126,8 @@ private slots:
         folder.reset();
 
         QVERIFY(opened->isRemoved());
-        QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt")), FileError(FileCondition::PathNotFound));
+        FileIdentity file;
+        QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt"), file), FileError(FileCondition::PathNotFound));
         QCOMPARE(m_fileSystem.listFiles(path, QStringLiteral("*.*")).error, FileError(FileCondition::PathNotFound));
         QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), DiskName::fromBytes("b")),
                  FileError(FileCondition::PathNotFound));

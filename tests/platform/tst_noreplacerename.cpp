@@ -178,7 +178,8 @@ private slots:
         calls.linkTarget = QFile::encodeName(folder.filePath("private"));
         LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
 
-        QCOMPARE(opened.setArchiveOnly(DiskName::fromBytes("a.txt")), FileError());
+        FileIdentity file;
+        QCOMPARE(opened.setArchiveOnly(DiskName::fromBytes("a.txt"), file), FileError());
         QVERIFY(!(QFile::permissions(folder.filePath("private")) & QFile::WriteOwner));
     }
 };

@@ -52,7 +52,7 @@ private:
         Folder(std::unique_ptr<RenameFolder> real, const ScriptedFileSystem &owner, const DiskName &path)
             : m_real(std::move(real)), m_owner(owner), m_path(path) {}
 
-        FileError setArchiveOnly(const DiskName &name) override { return m_real->setArchiveOnly(name); }
+        FileError setArchiveOnly(const DiskName &name, FileIdentity &file) override { return m_real->setArchiveOnly(name, file); }
         FileError rename(const DiskName &oldName, const DiskName &newName) override
         {
             const bool failing = ++m_owner.m_renames == m_owner.failingRename;
