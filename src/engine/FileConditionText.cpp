@@ -22,6 +22,8 @@ QString fileConditionText(FileCondition condition)
             + QStringLiteral("túli olvasásra.");
     case FileCondition::NameTaken:
         return QStringLiteral("Már létezik ilyen nevű fájl.");
+    case FileCondition::ReadOnlyDisk:
+        return QStringLiteral("A lemez csak olvasható: rajta semmi nem nevezhető át.");
     case FileCondition::Other:
         break;
     }

@@ -14,6 +14,21 @@ QString withExtension(const QString &front, const QString &extension)
     return front + u'.' + extension;
 }
 
+// Where the last `count` characters of the name begin, a pair of surrogates counted as one
+// character; -1 when the name has fewer.
+qsizetype startOfLast(const QString &name, qsizetype count)
+{
+    qsizetype start = name.size();
+    for (; count > 0; --count) {
+        if (start == 0)
+            return -1;
+        --start;
+        if (start > 0 && name.at(start).isLowSurrogate() && name.at(start - 1).isHighSurrogate())
+            --start;
+    }
+    return start;
+}
+
 QChar foldedLetter(QChar letter)
 {
     switch (letter.unicode()) {
@@ -30,16 +45,18 @@ QChar foldedLetter(QChar letter)
 
 std::optional<SplitName> splitFileName(const QString &name)
 {
-    if (name.size() < dotAndExtensionLength)
+    const qsizetype baseEnd = startOfLast(name, dotAndExtensionLength);
+    if (baseEnd < 0)
         return std::nullopt;
-    return SplitName{name.first(name.size() - dotAndExtensionLength), name.last(extensionLength)};
+    return SplitName{name.first(baseEnd), name.sliced(startOfLast(name, extensionLength))};
 }
 
 std::optional<QString> extensionOf(const QString &name)
 {
-    if (name.size() < extensionLength)
+    const qsizetype start = startOfLast(name, extensionLength);
+    if (start < 0)
         return std::nullopt;
-    return name.last(extensionLength);
+    return name.sliced(start);
 }
 
 QString numberText(int number)

@@ -8,7 +8,8 @@
 
 // The rules that turn a listed file name into its new name. They cut names at fixed positions:
 // a name is taken to end in a dot and a three-letter extension, and no rule searches for the
-// dot. A rule that needs more characters than a name has gives no name.
+// dot. A character outside the Basic Multilingual Plane (an emoji), two UTF-16 units, counts as
+// one, so no cut splits it. A rule that needs more characters than a name has gives no name.
 namespace NameRules {
 
 // A listed name cut into its base (all but the last four characters) and its extension (the

@@ -23,5 +23,14 @@ struct RenameFailure {
     bool undoing = false;
 
     static QString title();
+    // What the message box says; names longer than a line are shortened in the middle.
     QString message() const;
+    // The full names, when the message had to shorten one; empty otherwise.
+    QString details() const;
+    // What the preview says over the listed entry of that name: why OK would be refused, over
+    // the entry at fault, or which entry is at fault, over the others.
+    QString preview(const QString &entry) const;
+
+private:
+    QString what() const;
 };

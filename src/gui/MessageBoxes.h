@@ -10,6 +10,8 @@ struct MessageRequest {
     QMessageBox::Icon icon = QMessageBox::Warning;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
+    // Shown behind the box's "Show Details..." button, when there are any.
+    QString details = {};
 };
 
 // Every modal message box of the program goes through here, so tests can answer them.

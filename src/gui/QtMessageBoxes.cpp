@@ -6,5 +6,6 @@ QMessageBox::StandardButton QtMessageBoxes::ask(const MessageRequest &request)
 {
     QMessageBox box(request.icon, request.title, request.text, request.buttons, QApplication::activeWindow());
     box.setDefaultButton(request.defaultButton);
+    box.setDetailedText(request.details);
     return QMessageBox::StandardButton(box.exec());
 }

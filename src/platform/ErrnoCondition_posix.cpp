@@ -16,8 +16,10 @@ FileCondition conditionOfErrno(int error)
         return FileCondition::InvalidFileName;
     case ENOENT: case ENOTDIR: case ELOOP: case ESTALE:
         return FileCondition::PathNotFound;
-    case EACCES: case EPERM: case EROFS:
+    case EACCES: case EPERM:
         return FileCondition::AccessDenied;
+    case EROFS:
+        return FileCondition::ReadOnlyDisk;
     case EBUSY: case ETXTBSY:
         return FileCondition::AlreadyOpen;
     case EOVERFLOW:

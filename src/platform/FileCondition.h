@@ -3,7 +3,8 @@
 #include <optional>
 
 // What went wrong in a file or drive operation, in the order in which the program's error
-// messages test the conditions. NameTaken is a rename refused because the new name is in use.
+// messages test the conditions. NameTaken is a rename refused because the new name is in use,
+// ReadOnlyDisk one refused because the whole file system takes no changes.
 enum class FileCondition {
     DeviceUnavailable,
     DiskNotReady,
@@ -15,6 +16,7 @@ enum class FileCondition {
     EndOfFile,
     Other,
     NameTaken,
+    ReadOnlyDisk,
 };
 
 // The outcome of a file operation: empty when it succeeded.

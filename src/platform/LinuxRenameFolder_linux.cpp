@@ -15,6 +15,7 @@ LinuxRenameFolder::LinuxRenameFolder(int descriptor, SystemCalls &calls)
 
 LinuxRenameFolder::~LinuxRenameFolder()
 {
+    forgetModeChange();
     ::close(m_descriptor);
 }
 
@@ -30,9 +31,11 @@ bool needsNoWriteBit(const struct stat &status)
 // Only a file its owner cannot write needs a change, so one look at the entry settles most
 // files. The change goes through a handle that names the entry itself, and the look is taken
 // again through it, so an entry swapped for a link in between cannot lead the change to a file
-// outside the folder; a link is left as it is.
+// outside the folder; a link is left as it is. The handle is kept until the rename, which gives
+// the file its mode back should it fail.
 FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name, FileIdentity &file)
 {
+    forgetModeChange();
     struct stat status {};
     if (const int error = m_calls.readStatus(m_descriptor, name.bytes.constData(), &status))
         return conditionOfErrno(error);
@@ -42,14 +45,30 @@ FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name, FileIdentity &
     int handle = -1;
     if (const int error = m_calls.openEntry(m_descriptor, name.bytes.constData(), &handle, &status))
         return conditionOfErrno(error);
-    const int error = needsNoWriteBit(status) ? 0 : m_calls.changeMode(handle, (status.st_mode & 07777) | writeBits());
-    ::close(handle);
-    return error == 0 ? FileError() : conditionOfErrno(error);
+    const mode_t mode = status.st_mode & 07777;
+    const int error = needsNoWriteBit(status) ? 0 : m_calls.changeMode(handle, mode | writeBits());
+    if (error != 0 || needsNoWriteBit(status)) {
+        ::close(handle);
+        return error == 0 ? FileError() : conditionOfErrno(error);
+    }
+    m_modeChange = {name.bytes, handle, mode};
+    return {};
 }
 
 FileError LinuxRenameFolder::rename(const DiskName &oldName, const DiskName &newName)
 {
-    return m_rename.rename(m_descriptor, oldName, newName);
+    const FileError error = m_rename.rename(m_descriptor, oldName, newName);
+    if (error && m_modeChange.handle >= 0 && m_modeChange.name == oldName.bytes)
+        m_calls.changeMode(m_modeChange.handle, m_modeChange.mode);
+    forgetModeChange();
+    return error;
+}
+
+void LinuxRenameFolder::forgetModeChange()
+{
+    if (m_modeChange.handle >= 0)
+        ::close(m_modeChange.handle);
+    m_modeChange = {};
 }
 
 QString LinuxRenameFolder::parkedName() const

@@ -22,10 +22,19 @@ public:
     FileIdentity identify(const DiskName &name) override;
 
 private:
+    // The file whose mode the attribute step changed last, still open, and its mode before.
+    struct ModeChange {
+        QByteArray name;
+        int handle = -1;
+        mode_t mode = 0;
+    };
+
     mode_t writeBits();
+    void forgetModeChange();
 
     int m_descriptor;
     SystemCalls &m_calls;
     NoReplaceRename m_rename;
     std::optional<bool> m_singleReadOnlyFlag;
+    ModeChange m_modeChange;
 };

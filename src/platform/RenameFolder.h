@@ -21,7 +21,8 @@ public:
 
     // Renames the file without ever replacing another one. A new name that leads to the same
     // bytes succeeds untouched; a change of letter case alone succeeds also where the file
-    // system ignores case.
+    // system ignores case. A file that is not renamed gets back the mode that setArchiveOnly
+    // changed just before.
     virtual FileError rename(const DiskName &oldName, const DiskName &newName) = 0;
 
     // The hidden temporary name under which the last rename had to leave its file (a change of

@@ -25,6 +25,7 @@ private slots:
         QTest::newRow("jpeg appended") << "photo.jpeg"
             << RenameSettings{.numbering = false, .append = true, .newText = "T", .caseMode = CaseMode::Lower} << 0 << whole << "tphoto..peg";
         QTest::newRow("unchanged without numbering keeps name") << "Kép.JPG" << RenameSettings{.numbering = false} << 0 << whole << "Kép.JPG";
+        QTest::newRow("emoji kept whole") << "ab\U0001F600cd" << RenameSettings{} << 0 << whole << "000.\U0001F600cd";
         QTest::newRow("number past 16 bits") << "a.txt" << RenameSettings{} << 32769 << whole << "32769.txt";
         QTest::newRow("selected: text always in front") << "x.jpg" << RenameSettings{.newText = "nyár", .caseMode = CaseMode::Upper} << 0 << selected << "NYÁR000.JPG";
         QTest::newRow("selected: empty text") << "Kép.JPG" << RenameSettings{} << 0 << selected << "000.JPG";

@@ -148,7 +148,9 @@ private slots:
         }
         QTest::newRow("created meanwhile") << "links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
                                            << Names{"a.txt", "b.txt", "c.txt"};
-        for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n')})
+        QTest::newRow("control kept") << "links" << Names{"a\tb.txt"} << "A\tB.TXT" << 0 << ok << Names{"A\tB.TXT"};
+        for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n'), "a\nb",
+                                               "a\x1b.txt", "\u202Egpj.exe", QString(QChar(0xD83D)) + ".txt"})
             QTest::addRow("refused %s", qPrintable(name.left(9))) << "vfat" << Names{"a.txt"} << name << 0
                                                                   << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
     }

@@ -57,8 +57,8 @@ private:
         {
             const bool failing = ++m_owner.m_renames == m_owner.failingRename;
             m_failed = failing && !m_owner.beforeFailingRename;
-            if (m_failed)
-                return FileCondition::AlreadyOpen;
+            if (m_failed) // the real folder refuses a name with a separator, and does what it does then
+                return m_real->rename(oldName, DiskName::fromText(QStringLiteral("/"))) ? FileCondition::AlreadyOpen : FileError();
             if (failing)
                 m_owner.beforeFailingRename();
             if (m_owner.ignoresCase && isTakenInOtherLetters(oldName, newName))

@@ -150,7 +150,8 @@ void cserel::undoLastRun()
 void cserel::showFailure(const std::optional<RenameFailure> &failure)
 {
     if (failure)
-        m_context.messages.ask({failure->message(), RenameFailure::title(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+        m_context.messages.ask({failure->message(), RenameFailure::title(), QMessageBox::Warning, QMessageBox::Ok,
+                                QMessageBox::Ok, failure->details()});
 }
 
 // The jpe box counts only while it is shown: hidden, it is as if it were not ticked.
@@ -175,7 +176,7 @@ QString cserel::previewOf(int index)
         m_preview = playRun(*this, m_context.fileSystem, renameSettings());
     const std::optional<PlayedRun> &played = *m_preview;
     if (played && played->failure)
-        return played->failure->message();
+        return played->failure->preview(File1->diskName(index).text);
     if (!played || index >= played->finalNames.size())
         return {};
     const QByteArray &finalName = played->finalNames.at(index);

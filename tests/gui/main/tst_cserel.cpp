@@ -172,10 +172,12 @@ private slots:
         QCOMPARE(toolTip(0), QStringLiteral("(marad)"));
         QCOMPARE(toolTip(1), QStringLiteral("→ Nyár_000.jpg"));
         perform(QStringLiteral("text x/"));
-        QVERIFY(toolTip(0).endsWith(QStringLiteral("Érvénytelen fájlnév.\nEgyetlen fájl sem kapott új nevet.")));
+        QVERIFY(toolTip(1).endsWith(QStringLiteral("Érvénytelen fájlnév.\nEmiatt az OK egyetlen fájlt sem nevezne át.")));
+        QCOMPARE(toolTip(0), QStringLiteral("Az OK egyetlen fájlt sem nevezne át a(z) „b.jpg” fájl miatt."));
         m->folder.create("c.jpg");
         perform(QStringLiteral("open"));
-        QVERIFY(toolTip(2).startsWith(QStringLiteral("A(z) „a.jpg” fájl nem nevezhető át erre: „x/000.jpg”.")));
+        QVERIFY(toolTip(0).startsWith(QStringLiteral("A(z) „a.jpg” fájl nem nevezhető át erre: „x/000.jpg”.")));
+        QCOMPARE(toolTip(2), QStringLiteral("Az OK egyetlen fájlt sem nevezne át a(z) „a.jpg” fájl miatt."));
     }
 
     // The help, hidden by Escape after an earlier F1, comes back at the topic of the focused control,
