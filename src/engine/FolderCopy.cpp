@@ -115,6 +115,7 @@ FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns) c
 {
     const FilePattern pattern(patterns);
     FolderListing listing;
+    listing.folder = m_names->folder;
     for (const FolderEntry &entry : std::as_const(m_names->entries)) {
         if (!entry.name.startsWith('.') && m_names->isListable(entry) && pattern.matches(DiskName::textOf(entry.name)))
             listing.names.append(entry.name);

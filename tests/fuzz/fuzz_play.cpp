@@ -1,0 +1,107 @@
+// libFuzzer target: a folder, a pattern, a selection and settings made from the input, played as
+// OK plays them. A play and a check must agree, and a play that passes must leave every listed
+// file a distinct name that the folder would accept.
+//
+// Input: a settings byte (bits: numbering, append, lower, upper, jpe, accents, case-blind
+// folder), a selection byte (the first eight listed entries), then lines: the typed text, the
+// pattern, and one entry a line ("/NAME" a subfolder, "NAME>TARGET" a link, else a file).
+
+#include "engine/FolderCopy.h"
+#include "engine/PlayedRun.h"
+#include "engine/RenameWindow.h"
+#include "platform/AllowedRename.h"
+
+#include <QSet>
+
+#include <cstdlib>
+
+namespace {
+
+class FuzzedFolder final : public FileSystem {
+public:
+    FolderContents contents;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override
+    {
+        return FolderCopy::read(*this, folder)->listFiles(folder, patterns);
+    }
+    FolderListing listFolders(const DiskName &) const override { return {}; }
+    FolderContents readContents(const DiskName &) const override { return contents; }
+    FileError readFolder(const QString &) const override { return {}; }
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override
+    {
+        return FolderCopy::read(*this, folder)->openFolder(folder);
+    }
+};
+
+class FuzzedWindow final : public RenameWindow {
+public:
+    FuzzedWindow(const FileSystem &folder, const QString &pattern, quint8 selection)
+        : m_listing(folder.listFiles(DiskName::root(), pattern)), m_pattern(pattern), m_selection(selection) {}
+    int fileCount() const override { return int(m_listing.names.size()); }
+    bool isFileSelected(int index) const override { return index < 8 && (m_selection >> index & 1); }
+    DiskName fileName(int index) const override { return DiskName::fromBytes(m_listing.names.at(index)); }
+    QString filePattern() const override { return m_pattern; }
+    void refreshFiles() override {}
+    FileIdentity listedFolder() const override { return m_listing.folder; }
+    void setProgressMin(int) override {}
+    void setProgressMax(int) override {}
+    void setProgressValue(int) override {}
+    int progressMin() const override { return 0; }
+    void setProgressVisible(bool) override {}
+    void setLocked(ControlRole, bool) override {}
+
+private:
+    FolderListing m_listing;
+    QString m_pattern;
+    quint8 m_selection;
+};
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
+{
+    if (size < 2)
+        return 0;
+    const quint8 flags = data[0];
+    QByteArrayList lines = QByteArray(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2)).split('\n');
+    while (lines.size() < 2)
+        lines.append(QByteArray());
+    const RenameSettings settings{.numbering = bool(flags & 1), .append = bool(flags & 2), .newText = QString::fromUtf8(lines.at(0)),
+                                  .caseMode = flags & 4 ? CaseMode::Lower : flags & 8 || !(flags & 1) ? CaseMode::Upper : CaseMode::Unchanged,
+                                  .jpeRewrite = bool(flags & 16), .accentFolding = bool(flags & 32), .folder = DiskName::root()};
+    FuzzedFolder folder;
+    folder.contents.ignoresCase = flags & 64;
+    folder.contents.folder = {1, 2};
+    QSet<QString> keys;
+    for (const QByteArray &line : lines.mid(2)) {
+        const QByteArrayList link = line.split('>');
+        const QByteArray name = line.startsWith('/') ? line.mid(1) : link.first();
+        const QString text = DiskName::textOf(name);
+        if (name.isEmpty() || name.contains('/') || name == "." || name == ".." || keys.contains(folder.contents.ignoresCase ? text.toCaseFolded() : text))
+            continue;
+        keys.insert(folder.contents.ignoresCase ? text.toCaseFolded() : text);
+        folder.contents.entries.append({name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray()});
+    }
+    const FuzzedWindow window(folder, QString::fromUtf8(lines.at(1)), data[1]);
+
+    const std::optional<PlayedRun> played = playRun(window, folder, settings);
+    check(played && played->failure.has_value() == checkRun(window, folder, settings).has_value());
+    if (played->failure) {
+        check(!played->failure->message().isEmpty() && !played->failure->preview(QString()).isEmpty());
+        return 0;
+    }
+    QSet<QString> finalKeys;
+    for (int index = 0; index < window.fileCount(); ++index) {
+        const DiskName now = DiskName::fromBytes(played->finalNames.at(index));
+        check(now == window.fileName(index) || isAllowedRename(window.fileName(index), now));
+        finalKeys.insert(folder.contents.ignoresCase ? now.text.toCaseFolded() : now.text);
+    }
+    check(finalKeys.size() == window.fileCount());
+    return 0;
+}
