@@ -3,16 +3,15 @@
 #include "engine/PlayWindow.h"
 #include "engine/RenameCommand.h"
 #include "engine/RenameRun.h"
-#include "engine/RenameWindow.h"
 #include "platform/LocalFileSystem.h"
 #include "support/ScriptedFileSystem.h"
+#include "support/ScriptedWindow.h"
 #include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -42,60 +41,6 @@ mode_t modeOf(const QByteArray &path)
     ::stat(path.constData(), &status);
     return status.st_mode & 07777;
 }
-
-// A main window made of plain values. It lists its folder through a file system, as the real
-// file list does, and logs every operation a run makes on it, one line each.
-class ScriptedWindow final : public RenameWindow {
-public:
-    ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern = QStringLiteral("*.*"))
-        : m_fileSystem(fileSystem), m_folder(DiskName::fromText(folder)), m_pattern(pattern)
-    {
-        list();
-    }
-
-    QStringList log;
-    QSet<int> selected;
-    QSet<ControlRole> locked;
-    bool progressVisible = false;
-    int progressValue = 0;
-
-    int fileCount() const override { return int(m_names.size()); }
-    bool isFileSelected(int index) const override { return selected.contains(index); }
-    DiskName fileName(int index) const override { return DiskName::fromBytes(m_names.at(index)); }
-    QString filePattern() const override { return m_pattern; }
-    void refreshFiles() override
-    {
-        log << QStringLiteral("refresh");
-        list();
-        selected.clear();
-    }
-    FileIdentity listedFolder() const override { return m_listedFolder; }
-    void setProgressMin(int value) override { m_progressMin = value; }
-    void setProgressMax(int value) override { log << QStringLiteral("max %1").arg(value); }
-    void setProgressValue(int value) override { log << QStringLiteral("value %1").arg(progressValue = value); }
-    int progressMin() const override { return m_progressMin; }
-    void setProgressVisible(bool visible) override { log << ((progressVisible = visible) ? "show bar" : "hide bar"); }
-    void setLocked(ControlRole role, bool lock) override
-    {
-        log << (lock ? QStringLiteral("lock %1") : QStringLiteral("unlock %1")).arg(int(role));
-        lock ? void(locked.insert(role)) : void(locked.remove(role));
-    }
-
-private:
-    void list()
-    {
-        const FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern);
-        m_names = listing.names;
-        m_listedFolder = listing.folder;
-    }
-
-    const FileSystem &m_fileSystem;
-    DiskName m_folder;
-    QString m_pattern;
-    QByteArrayList m_names;
-    FileIdentity m_listedFolder;
-    int m_progressMin = 0;
-};
 
 } // namespace
 
@@ -147,8 +92,6 @@ private slots:
         QTest::newRow("numbered, no accent pass") << Files{"K\xC3\xA9p.JPE"} << "*.*" << RenameSettings{.jpeRewrite = true, .accentFolding = true}
                                                   << none << 0 << "" << Names{"000.jpg"} << "" << 2 << Names{};
         QTest::newRow("1250: three passes") << Files{"K\xE9p.JPE"} << "*.*" << threePasses << none << 0 << "" << Names{"kep.jpg"} << "" << 3 << Names{};
-        QTest::newRow("1250: upper, same text") << Files{"\xC1RV\xCDZ.TXT"} << "*.*" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper}
-                                                << none << 0 << "" << Names{"ÁRVÍZ.TXT"} << "" << 1 << Names{};
         QTest::newRow("jpe out of the filter") << Files{"a.jpe", "b.JPE", "c.txt"} << "*.jpe" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper, .jpeRewrite = true}
                                                << none << 0 << "" << Names{"A.jpg", "B.jpg", "c.txt"} << "" << 2 << Names{};
         QTest::newRow("selected, numbered by place") << Files{"f0.txt", "f1.txt", "f2.txt", "f3.txt", "f4.jpg", "f5.txt"} << "*.*"
@@ -168,8 +111,6 @@ private slots:
                                                    << Names{"árv.txt", "árv.txt"} << refusal("árv.txt", "árv.txt", taken) << 0 << Names{};
         QTest::newRow("accent pass would clash") << Files{"c.JPE", "ek.txt", "Ék.txt"} << "*.*" << threePasses << none << 0 << ""
                                                  << Names{"c.JPE", "ek.txt", "Ék.txt"} << refusal("Ék.txt", "ek.txt", taken) << 0 << Names{};
-        QTest::newRow("jpe pass would clash") << Files{"b.jpe", "b.jpg", "Ék.txt"} << "*.*" << threePasses << none << 0 << ""
-                                              << Names{"b.jpe", "b.jpg", "Ék.txt"} << refusal("b.jpe", "b.jpg", taken) << 0 << Names{};
         QTest::newRow("slash in typed text") << Files{"a.txt", "b.txt"} << "*.*" << RenameSettings{.append = true, .newText = "x/"} << none << 0 << ""
                                              << Names{"a.txt", "b.txt"} << refusal("a.txt", "x/000.txt", "Érvénytelen fájlnév.") << 0 << Names{};
         QTest::newRow("name that hides") << Files{"TODO"} << "*.*" << threePasses << none << 0 << ""
@@ -287,23 +228,15 @@ private slots:
     // Generated folders of files, hidden names, subfolders, names in old encodings and (where case
     // counts) links, with generated patterns, selections and settings: whenever the play passes,
     // OK leaves exactly the names the play left on its copy; whenever it refuses, nothing changes.
-    void playForetellsTheDisk_data()
-    {
-        QTest::addColumn<bool>("ignoresCase");
-        QTest::newRow("case-sensitive") << false;
-        QTest::newRow("case-blind") << true;
-    }
-
     void playForetellsTheDisk()
     {
-        QFETCH(bool, ignoresCase);
         ScriptedFileSystem fileSystem(m_fileSystem);
-        fileSystem.ignoresCase = ignoresCase;
         const QByteArrayList stems = {"a", "A", "\xC3\xA1", "\xC3\x81", "k\xC3\xA9p", "K\xC3\x89P", "000", "X_001", "\xE1rv", "ab"};
         const QByteArrayList extensions = {".jpg", ".JPG", ".jpe", ".JPE", ".txt", ".Txt"};
         const QStringList patterns = {"*.*", "*.jpg", "*.jpe;*.txt", "a*;*.JPE"}, texts = {"", "x_", "X_", "\u00C1"};
         int refused = 0;
-        for (quint32 seed = 1; seed <= 200; ++seed) {
+        for (quint32 seed = 1; seed <= 400; ++seed) {
+            const bool ignoresCase = fileSystem.ignoresCase = seed > 200;
             QRandomGenerator random(seed);
             const auto pick = [&](const auto &list) { return list.at(random.bounded(int(list.size()))); };
             TemporaryFolder folder;
@@ -340,7 +273,7 @@ private slots:
                      qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure ? failure->message() : QString())));
             refused += foreseen;
         }
-        QVERIFY2(refused > 20 && refused < 150, qPrintable(QString::number(refused)));
+        QVERIFY2(refused > 40 && refused < 300, qPrintable(QString::number(refused)));
     }
 
 private:

@@ -8,52 +8,22 @@
 
 #include "engine/FolderCopy.h"
 #include "engine/PlayedRun.h"
-#include "engine/RenameWindow.h"
 #include "platform/AllowedRename.h"
-
-#include <QSet>
+#include "support/ScriptedWindow.h"
 
 #include <cstdlib>
 
 namespace {
 
-class FuzzedFolder final : public FileSystem {
+// Hands the fuzzed entries to FolderCopy, which then serves as the disk.
+class FuzzedEntries final : public FileSystem {
 public:
     FolderContents contents;
-    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override
-    {
-        return FolderCopy::read(*this, folder)->listFiles(folder, patterns);
-    }
+    FolderListing listFiles(const DiskName &, const QString &) const override { return {}; }
     FolderListing listFolders(const DiskName &) const override { return {}; }
     FolderContents readContents(const DiskName &) const override { return contents; }
     FileError readFolder(const QString &) const override { return {}; }
-    std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override
-    {
-        return FolderCopy::read(*this, folder)->openFolder(folder);
-    }
-};
-
-class FuzzedWindow final : public RenameWindow {
-public:
-    FuzzedWindow(const FileSystem &folder, const QString &pattern, quint8 selection)
-        : m_listing(folder.listFiles(DiskName::root(), pattern)), m_pattern(pattern), m_selection(selection) {}
-    int fileCount() const override { return int(m_listing.names.size()); }
-    bool isFileSelected(int index) const override { return index < 8 && (m_selection >> index & 1); }
-    DiskName fileName(int index) const override { return DiskName::fromBytes(m_listing.names.at(index)); }
-    QString filePattern() const override { return m_pattern; }
-    void refreshFiles() override {}
-    FileIdentity listedFolder() const override { return m_listing.folder; }
-    void setProgressMin(int) override {}
-    void setProgressMax(int) override {}
-    void setProgressValue(int) override {}
-    int progressMin() const override { return 0; }
-    void setProgressVisible(bool) override {}
-    void setLocked(ControlRole, bool) override {}
-
-private:
-    FolderListing m_listing;
-    QString m_pattern;
-    quint8 m_selection;
+    std::unique_ptr<RenameFolder> openFolder(const DiskName &) const override { return nullptr; }
 };
 
 void check(bool condition)
@@ -75,20 +45,24 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     const RenameSettings settings{.numbering = bool(flags & 1), .append = bool(flags & 2), .newText = QString::fromUtf8(lines.at(0)),
                                   .caseMode = flags & 4 ? CaseMode::Lower : flags & 8 || !(flags & 1) ? CaseMode::Upper : CaseMode::Unchanged,
                                   .jpeRewrite = bool(flags & 16), .accentFolding = bool(flags & 32), .folder = DiskName::root()};
-    FuzzedFolder folder;
-    folder.contents.ignoresCase = flags & 64;
-    folder.contents.folder = {1, 2};
+    FuzzedEntries entries;
+    FolderContents &contents = entries.contents;
+    contents.ignoresCase = flags & 64;
+    contents.folder = {1, 2};
     QSet<QString> keys;
     for (const QByteArray &line : lines.mid(2)) {
         const QByteArrayList link = line.split('>');
         const QByteArray name = line.startsWith('/') ? line.mid(1) : link.first();
         const QString text = DiskName::textOf(name);
-        if (name.isEmpty() || name.contains('/') || name == "." || name == ".." || keys.contains(folder.contents.ignoresCase ? text.toCaseFolded() : text))
+        if (name.isEmpty() || name.contains('/') || name == "." || name == ".." || keys.contains(contents.ignoresCase ? text.toCaseFolded() : text))
             continue;
-        keys.insert(folder.contents.ignoresCase ? text.toCaseFolded() : text);
-        folder.contents.entries.append({name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray()});
+        keys.insert(contents.ignoresCase ? text.toCaseFolded() : text);
+        contents.entries.append({name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray()});
     }
-    const FuzzedWindow window(folder, QString::fromUtf8(lines.at(1)), data[1]);
+    const FolderCopy folder = *FolderCopy::read(entries, DiskName::root());
+    ScriptedWindow window(folder, QStringLiteral("/"), QString::fromUtf8(lines.at(1)));
+    for (int index = 0; index < 8; ++index)
+        data[1] >> index & 1 ? void(window.selected.insert(index)) : void();
 
     const std::optional<PlayedRun> played = playRun(window, folder, settings);
     check(played && played->failure.has_value() == checkRun(window, folder, settings).has_value());
@@ -100,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     for (int index = 0; index < window.fileCount(); ++index) {
         const DiskName now = DiskName::fromBytes(played->finalNames.at(index));
         check(now == window.fileName(index) || isAllowedRename(window.fileName(index), now));
-        finalKeys.insert(folder.contents.ignoresCase ? now.text.toCaseFolded() : now.text);
+        finalKeys.insert(contents.ignoresCase ? now.text.toCaseFolded() : now.text);
     }
     check(finalKeys.size() == window.fileCount());
     return 0;

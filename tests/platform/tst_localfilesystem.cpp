@@ -116,24 +116,6 @@ private slots:
         QTEST(folder.entries(), "after");
     }
 
-    // A folder removed while open is noticed; every step on a missing one finds its path missing.
-    void removedFolderIsNoticed()
-    {
-        auto folder = std::make_unique<TemporaryFolder>();
-        const DiskName path = folder->diskPath();
-        const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(path);
-        QVERIFY(opened && !opened->isRemoved());
-        folder.reset();
-
-        QVERIFY(opened->isRemoved());
-        FileIdentity file;
-        QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes("a.txt"), file), FileError(FileCondition::PathNotFound));
-        QCOMPARE(m_fileSystem.listFiles(path, QStringLiteral("*.*")).error, FileError(FileCondition::PathNotFound));
-        QCOMPARE(m_fileSystem.openFolder(path)->rename(DiskName::fromBytes("a"), DiskName::fromBytes("b")),
-                 FileError(FileCondition::PathNotFound));
-        QVERIFY(!m_fileSystem.openFolder(DiskName::fromText(QStringLiteral("relative"))));
-    }
-
     // Volumes are listed without reading them, each labelled here by its source; the single
     // read-only flag is told by mount type.
     void sampleMountTableIsRead()

@@ -73,12 +73,11 @@ private:
     private:
         bool isTakenInOtherLetters(const DiskName &oldName, const DiskName &newName) const
         {
-            for (const FolderEntry &entry : m_owner.m_real.readContents(m_path).entries) {
-                const QString text = DiskName::textOf(entry.name);
-                if (text.compare(newName.text, Qt::CaseInsensitive) == 0 && text.compare(oldName.text, Qt::CaseInsensitive) != 0)
-                    return true;
-            }
-            return false;
+            const auto same = [](const QString &one, const QString &other) { return one.compare(other, Qt::CaseInsensitive) == 0; };
+            const QList<FolderEntry> entries = m_owner.m_real.readContents(m_path).entries;
+            return std::any_of(entries.begin(), entries.end(), [&](const FolderEntry &entry) {
+                return same(DiskName::textOf(entry.name), newName.text) && !same(DiskName::textOf(entry.name), oldName.text);
+            });
         }
 
         std::unique_ptr<RenameFolder> m_real;
