@@ -1,12 +1,14 @@
 #include "Benchmark.h"
 
 #include "BestOf.h"
+#include "CaseBlindCalls.h"
 #include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
 #include "FloorCalls.h"
 #include "gui/main/FileList.h"
 #include "MainWindowProgram.h"
 #include "PeakMemory.h"
+#include "platform/LinuxRenameFolder_linux.h"
 #include "QuietWindow.h"
 #include "SampleFolder.h"
 
@@ -15,6 +17,9 @@
 
 #include <algorithm>
 #include <limits>
+
+#include <fcntl.h>
+#include <stdio.h>
 
 namespace {
 
@@ -150,6 +155,40 @@ void Benchmark::measureWindowListing(SampleFolder &folder)
     QByteArrayList names;
     const double realMs = windowReReadMs(folder, &names);
     compareListingWithFloor(folder, label, realMs, std::move(names));
+}
+
+// Each case change goes through a hidden name, so two renames and a few looks per file; what
+// matters is that the folder is read once, not once a file.
+void Benchmark::measureCaseChanges(SampleFolder &folder)
+{
+    using Rename = std::function<bool(RenameFolder &, int, const QByteArray &)>;
+    const auto lowerEveryName = [&](const Rename &rename) {
+        folder.reset();
+        const QByteArrayList names = m_fileSystem.listFiles(DiskName::fromText(folder.path()), everyFile).names;
+        const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        CaseBlindCalls calls(descriptor);
+        LinuxRenameFolder open(descriptor, calls);
+        RunOutcome outcome;
+        outcome.ms = millisecondsOf([&] {
+            for (const QByteArray &name : names) {
+                if (!rename(open, descriptor, name))
+                    outcome.problem = QStringLiteral("a case change was refused");
+            }
+        });
+        return outcome;
+    };
+    compareRunWithFloor(
+        folder, {QStringLiteral("case only, case-blind FUSE disk"), caseChangeTargetRatio, Leaves::NewNames},
+        [&] {
+            return lowerEveryName([](RenameFolder &open, int, const QByteArray &name) {
+                return !open.rename(DiskName::fromBytes(name), DiskName::fromBytes(name.toLower()));
+            });
+        },
+        [&] {
+            return lowerEveryName([](RenameFolder &, int descriptor, const QByteArray &name) {
+                return ::renameat(descriptor, name.constData(), descriptor, name.toLower().constData()) == 0;
+            }).ms;
+        });
 }
 
 // The window opens for the run and is closed again before the floor runs, as in the listing.

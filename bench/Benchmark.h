@@ -39,6 +39,10 @@ public:
     // The main window's file list reading its folder again.
     void measureWindowListing(SampleFolder &folder);
 
+    // A change of letter case of every file on an emulated case-blind FUSE disk, through the
+    // rename routine, against one plain rename per file.
+    void measureCaseChanges(SampleFolder &folder);
+
     // A whole-list run started by the main window's "OK", with the settings the window opens
     // with.
     void measureWindowRun(SampleFolder &folder);
@@ -77,6 +81,7 @@ private:
     static constexpr double undoTargetRatio = 1.5;
     static constexpr double playLimitMs = 500;
     static constexpr double listingTargetRatio = 2.0;
+    static constexpr double caseChangeTargetRatio = 4.0;
 
     LocalFileSystem m_fileSystem;
     ResultTable &m_table;

@@ -46,6 +46,7 @@ int main(int argc, char *argv[])
         benchmark.measurePlay(folder, RunConfiguration::numbered(), checkedRunMs);
         benchmark.measureUndo(folder, RunConfiguration::numbered());
         benchmark.measureRun(folder, RunConfiguration::lowerJpeAccents());
+        benchmark.measureCaseChanges(folder);
     }
     {
         SampleFolder folder(listingFileCount);

@@ -134,7 +134,7 @@ FolderContents FolderCopy::readContents(const DiskName &) const
     return {m_names->entries, {}, m_names->folder, m_names->ignoresCase};
 }
 
-FileError FolderCopy::readFolder(const QString &) const
+FileError FolderCopy::readFolder(const DiskName &) const
 {
     return {};
 }

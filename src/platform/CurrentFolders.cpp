@@ -2,13 +2,13 @@
 
 #include <QDir>
 
-void CurrentFolders::makeCurrent(const QString &driveRoot, const QString &folder)
+void CurrentFolders::makeCurrent(const DiskName &driveRoot, const DiskName &folder)
 {
-    m_folders.insert(driveRoot, folder);
-    QDir::setCurrent(folder);
+    m_folders.insert(driveRoot.bytes, folder);
+    QDir::setCurrent(folder.text);
 }
 
-QString CurrentFolders::currentFolderOf(const QString &driveRoot) const
+DiskName CurrentFolders::currentFolderOf(const DiskName &driveRoot) const
 {
-    return m_folders.value(driveRoot, driveRoot);
+    return m_folders.value(driveRoot.bytes, driveRoot);
 }

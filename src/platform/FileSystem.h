@@ -27,7 +27,7 @@ public:
 
     // Reads every entry of the folder, a drive's root as the system names it, without keeping
     // any: tells whether the drive can be used at all.
-    virtual FileError readFolder(const QString &folder) const = 0;
+    virtual FileError readFolder(const DiskName &folder) const = 0;
 
     // Opens the folder given by its absolute path; nullptr when the path is not absolute (no
     // folder chosen). A folder that cannot be opened refuses every step for the reason why.

@@ -8,6 +8,6 @@ public:
     FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
     FolderListing listFolders(const DiskName &folder) const override;
     FolderContents readContents(const DiskName &folder) const override;
-    FileError readFolder(const QString &folder) const override;
+    FileError readFolder(const DiskName &folder) const override;
     std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
 };

@@ -188,9 +188,9 @@ FolderContents LocalFileSystem::readContents(const DiskName &folder) const
     return contents;
 }
 
-FileError LocalFileSystem::readFolder(const QString &folder) const
+FileError LocalFileSystem::readFolder(const DiskName &folder) const
 {
-    return visitFolder(QFile::encodeName(folder), [](int, const dirent &) {}, [](int, const FileIdentity &) {});
+    return visitFolder(folder.bytes, [](int, const dirent &) {}, [](int, const FileIdentity &) {});
 }
 
 std::unique_ptr<RenameFolder> LocalFileSystem::openFolder(const DiskName &folder) const

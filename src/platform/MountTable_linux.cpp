@@ -11,7 +11,7 @@
 namespace {
 
 // The table writes a blank, a tab, a line break and a backslash in names as \040, \011, \012, \134.
-QString unescaped(const QByteArray &field)
+QByteArray unescaped(const QByteArray &field)
 {
     QByteArray bytes;
     for (qsizetype at = 0; at < field.size(); ++at) {
@@ -24,7 +24,7 @@ QString unescaped(const QByteArray &field)
             bytes.append(field.at(at));
         }
     }
-    return QFile::decodeName(bytes);
+    return bytes;
 }
 
 // "36 35 98:0 / /mnt rw,noatime master:1 - ext3 /dev/root rw": id, parent, device, root, mount
@@ -35,8 +35,8 @@ std::optional<Mount> parseLine(const QByteArray &line)
     const qsizetype separator = fields.indexOf("-", 6);
     if (fields.size() < 6 || separator < 0 || separator + 2 >= fields.size())
         return std::nullopt;
-    return Mount{fields.at(0).toInt(), unescaped(fields.at(4)), fields.at(separator + 1),
-                 unescaped(fields.at(separator + 2))};
+    return Mount{fields.at(0).toInt(), DiskName::fromBytes(unescaped(fields.at(4))), fields.at(separator + 1),
+                 QFile::decodeName(unescaped(fields.at(separator + 2)))};
 }
 
 } // namespace

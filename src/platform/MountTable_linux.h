@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DiskName.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -7,7 +9,7 @@
 // One mount of the kernel's mount table.
 struct Mount {
     int id = -1;
-    QString mountPoint;
+    DiskName mountPoint;
     // As the kernel names it: "ext4", "vfat", and for FUSE "fuse", "fuseblk" or "fuse.sshfs".
     QByteArray type;
     QString source;

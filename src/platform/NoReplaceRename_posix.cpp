@@ -49,8 +49,12 @@ FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const Dis
 // 0 once the file has the new name; EEXIST when the new name is taken; else the error number.
 int NoReplaceRename::moveWithoutReplacing(int folder, const QByteArray &from, const QByteArray &to)
 {
-    const int error = m_calls.renameNoReplace(folder, from.constData(), to.constData());
-    return flagUnsupported(error) ? moveWithoutFlag(folder, from, to) : error;
+    int error = m_calls.renameNoReplace(folder, from.constData(), to.constData());
+    if (flagUnsupported(error))
+        error = moveWithoutFlag(folder, from, to);
+    if (error == 0)
+        noteRenamed(from, to);
+    return error;
 }
 
 // File systems without the no-replace flag. Where they have hard links, linking the new name
@@ -133,8 +137,29 @@ bool NoReplaceRename::ignoresCase(int folder, const QByteArray &from, const QByt
     FileIdentity file;
     if (m_calls.identify(folder, from.constData(), &file) == 0 && isFile(folder, to, file))
         return true;
-    bool spelled = true;
-    return m_calls.hasEntrySpelled(folder, to.constData(), &spelled) == 0 && !spelled;
+    return !isSpelled(folder, to);
+}
+
+// The folder is read once, so a run of case changes takes time in proportion to the folder,
+// not to its square. Should another program add the spelling meanwhile, the new name is found
+// taken at the second step and the file is put back: nothing is replaced.
+bool NoReplaceRename::isSpelled(int folder, const QByteArray &name)
+{
+    if (!m_spellings) {
+        QSet<QByteArray> names;
+        if (m_calls.readNames(folder, &names) != 0)
+            return true;
+        m_spellings = std::move(names);
+    }
+    return m_spellings->contains(name);
+}
+
+void NoReplaceRename::noteRenamed(const QByteArray &from, const QByteArray &to)
+{
+    if (!m_spellings)
+        return;
+    m_spellings->remove(from);
+    m_spellings->insert(to);
 }
 
 bool NoReplaceRename::isFile(int folder, const QByteArray &name, const FileIdentity &file)

@@ -4,7 +4,10 @@
 #include "platform/FileCondition.h"
 #include "platform/SystemCalls_posix.h"
 
+#include <QSet>
 #include <QString>
+
+#include <optional>
 
 // Renames a file of an open folder without ever replacing another file and without ever
 // reporting success while the old name is still in place.
@@ -27,8 +30,13 @@ private:
     void putBack(int folder, const QByteArray &temporary, const QByteArray &from);
     bool ignoresCase(int folder, const QByteArray &from, const QByteArray &to);
     bool isFile(int folder, const QByteArray &name, const FileIdentity &file);
+    bool isSpelled(int folder, const QByteArray &name);
+    void noteRenamed(const QByteArray &from, const QByteArray &to);
 
     SystemCalls &m_calls;
     unsigned m_temporaryCount = 0;
     QByteArray m_parkedName;
+    // The folder's names as it spells them, read at the first change of letter case that needs
+    // them and kept up with this routine's own renames.
+    std::optional<QSet<QByteArray>> m_spellings;
 };

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
@@ -67,7 +66,7 @@ int KernelCalls::readStatus(int folder, const char *name, struct stat *status)
 }
 
 // Reads the folder through a handle of its own, so the caller's handle keeps its position.
-int KernelCalls::hasEntrySpelled(int folder, const char *name, bool *found)
+int KernelCalls::readNames(int folder, QSet<QByteArray> *names)
 {
     int descriptor = -1;
     if (const int error = retryingInterrupts([&] { return ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); },
@@ -79,11 +78,9 @@ int KernelCalls::hasEntrySpelled(int folder, const char *name, bool *found)
         ::close(descriptor);
         return error;
     }
-    *found = false;
     errno = 0;
-    const dirent *entry = nullptr;
-    while (!*found && (entry = ::readdir(stream)))
-        *found = std::strcmp(entry->d_name, name) == 0;
+    while (const dirent *entry = ::readdir(stream))
+        names->insert(QByteArray(entry->d_name));
     const int error = errno;
     ::closedir(stream);
     return error;

@@ -2,6 +2,9 @@
 
 #include "platform/FileIdentity.h"
 
+#include <QByteArray>
+#include <QSet>
+
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -21,8 +24,8 @@ public:
     virtual int identify(int folder, const char *name, FileIdentity *identity) = 0;
     // The status of the entry itself, as lstat gives it.
     virtual int readStatus(int folder, const char *name, struct stat *status) = 0;
-    // Whether an entry of the folder is spelled exactly like `name`, byte for byte.
-    virtual int hasEntrySpelled(int folder, const char *name, bool *found) = 0;
+    // The name of every entry of the folder, byte for byte as the folder spells it.
+    virtual int readNames(int folder, QSet<QByteArray> *names) = 0;
     // A handle that names the entry itself, a link not followed, and the entry's status read
     // through it. The caller closes the handle.
     virtual int openEntry(int folder, const char *name, int *handle, struct stat *status) = 0;
@@ -41,7 +44,7 @@ public:
     int unlink(int folder, const char *name) override;
     int identify(int folder, const char *name, FileIdentity *identity) override;
     int readStatus(int folder, const char *name, struct stat *status) override;
-    int hasEntrySpelled(int folder, const char *name, bool *found) override;
+    int readNames(int folder, QSet<QByteArray> *names) override;
     int openEntry(int folder, const char *name, int *handle, struct stat *status) override;
     int changeMode(int handle, mode_t mode) override;
 };

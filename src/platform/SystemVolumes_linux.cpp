@@ -71,9 +71,9 @@ QList<Volume> SystemVolumes::browsableVolumes(const QList<Mount> &mounts,
 {
     QList<Volume> volumes;
     for (const Mount &mount : mounts) {
-        if (isPseudoFileSystem(mount.type) || isSystemOwn(mount.mountPoint))
+        if (isPseudoFileSystem(mount.type) || isSystemOwn(mount.mountPoint.text))
             continue;
-        volumes.removeIf([&](const Volume &volume) { return volume.rootPath == mount.mountPoint; });
+        volumes.removeIf([&](const Volume &volume) { return volume.root == mount.mountPoint; });
         volumes.append({mount.mountPoint, labelOf(mount.source)});
     }
     return volumes;

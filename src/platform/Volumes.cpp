@@ -19,8 +19,8 @@ int volumeIndexHolding(const QList<Volume> &volumes, const QString &path)
 {
     int best = -1;
     for (int index = 0; index < volumes.size(); ++index) {
-        if (holds(volumes[index].rootPath, path)
-            && (best < 0 || volumes[index].rootPath.size() > volumes[best].rootPath.size()))
+        if (holds(volumes[index].root.text, path)
+            && (best < 0 || volumes[index].root.text.size() > volumes[best].root.text.size()))
             best = index;
     }
     return best;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/DiskName.h"
+
 #include <QList>
 #include <QString>
 
-// A mounted volume a user can browse: its root folder and, where it has one, its label.
+// A mounted volume a user can browse: its root folder, as the mount table holds it (a mount
+// point need not be UTF-8), and, where it has one, its label.
 struct Volume {
-    QString rootPath;
+    DiskName root;
     QString label;
 };
 
@@ -18,5 +21,5 @@ public:
 };
 
 // The index of the volume whose root is the longest leading part of `path`, by whole path
-// components; -1 when none holds it.
+// components of their shown texts; -1 when none holds it.
 int volumeIndexHolding(const QList<Volume> &volumes, const QString &path);

@@ -22,7 +22,7 @@ public:
     FolderListing listFiles(const DiskName &, const QString &) const override { return {}; }
     FolderListing listFolders(const DiskName &) const override { return {}; }
     FolderContents readContents(const DiskName &) const override { return contents; }
-    FileError readFolder(const QString &) const override { return {}; }
+    FileError readFolder(const DiskName &) const override { return {}; }
     std::unique_ptr<RenameFolder> openFolder(const DiskName &) const override { return nullptr; }
 };
 

@@ -22,8 +22,9 @@ const QByteArrayList files = {"Zolt\xE1n.txt", "adam.txt", "Ádám.txt", "Adam.t
                               "\xC1rv\xEDz.txt", "\xEF\xBF\xBDrv.txt"};
 
 // A desktop's mount table: the system's own mounts, a memory card, an exFAT and an NTFS disk
-// through FUSE, and an sshfs mount whose server is gone, whose size cannot be read. The disk
-// mounted at /mnt/old is hidden by the later mount on the same folder; the last line is cut short.
+// through FUSE, an sshfs mount whose server is gone, whose size cannot be read, and a card
+// mounted at a Windows-1250 name. The disk mounted at /mnt/old is hidden by the later mount on
+// the same folder; the last line is cut short.
 const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
 26 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda1 rw
 27 26 0:24 / /run rw,nosuid - tmpfs tmpfs rw,mode=755
@@ -34,6 +35,7 @@ const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
 32 26 0:51 / /mnt/old rw - fuseblk.exfat /dev/sdd1 rw,user_id=0
 33 26 0:52 / /media/ntfs rw - fuseblk.ntfs-3g /dev/sde1 rw,user_id=0
 34 26 0:53 / /home/anna/szerver rw,nosuid,nodev - fuse.sshfs anna@szerver: rw,user_id=1000
+36 26 8:49 / /media/k\351p rw - vfat /dev/sdf1 rw
 35 26 0:54 / /mnt/cut rw - ext4)";
 
 } // namespace
@@ -123,22 +125,23 @@ private slots:
         const QList<Mount> mounts = parseMountTable(sampleTable);
         QStringList listed;
         for (const Volume &volume : SystemVolumes::browsableVolumes(mounts, [](const QString &source) { return source; }))
-            listed << volume.rootPath + u'|' + volume.label;
+            listed << volume.root.text + u'|' + volume.label;
         QCOMPARE(listed, (QStringList{"/|/dev/vda1", "/tmp|tmpfs", "/run/media/anna/FOTO KARTYA|/dev/sdb1", "/mnt/old|/dev/sdd1",
-                                      "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:"}));
+                                      "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:", "/media/kép|/dev/sdf1"}));
+        QCOMPARE(mounts.last().mountPoint.bytes, QByteArray("/media/k\xE9p")); // reached by its own bytes
         QStringList singleFlag;
         for (const Mount &mount : mounts) {
             if (keepsSingleReadOnlyFlag(mount.type))
-                singleFlag << mount.mountPoint;
+                singleFlag << mount.mountPoint.text;
         }
-        QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs"}));
+        QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs", "/media/kép"}));
     }
 
     // Roots come in no particular order: a later mount may be deeper or shallower. Paths below the
     // deeper root, the root itself, a folder the root's path is a prefix of, below the deepest root.
     void volumeHoldingPath()
     {
-        const QList<Volume> volumes = {{"/media/a/", {}}, {"/", {}}, {"/media/a/b", {}}};
+        const QList<Volume> volumes = {{DiskName::fromText("/media/a/"), {}}, {DiskName::root(), {}}, {DiskName::fromText("/media/a/b"), {}}};
         QList<int> found;
         for (const QString path : {"/media/a/x", "/media/a", "/media/ab/x", "/media/a/b/c"})
             found << volumeIndexHolding(volumes, path);

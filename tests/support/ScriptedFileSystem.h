@@ -31,9 +31,9 @@ public:
         contents.ignoresCase = ignoresCase;
         return contents;
     }
-    FileError readFolder(const QString &folder) const override
+    FileError readFolder(const DiskName &folder) const override
     {
-        const auto unready = m_unready.find(folder);
+        const auto unready = m_unready.find(folder.text);
         if (unready == m_unready.end() || unready->second == 0)
             return m_real.readFolder(folder);
         if (unready->second > 0)

@@ -22,7 +22,7 @@ public:
     // left a box gets its escape button (Cancel, else OK).
     QList<QMessageBox::StandardButton> answers;
     QList<MessageRequest> requests;
-    QList<Volume> volumes = {{QStringLiteral("/"), QString()}};
+    QList<Volume> volumes = {{DiskName::root(), QString()}};
     // Type and data of the values by key and value name, such as "SOFTWARE\\Vendor" and "PATH",
     // and the keys left open.
     QHash<QByteArray, QHash<QByteArray, std::pair<quint32, QByteArray>>> keys;

@@ -9,10 +9,10 @@ DriveList::DriveList(const Volumes &volumes, QWidget *parent)
     readVolumes();
 }
 
-QString DriveList::drive() const
+DiskName DriveList::drive() const
 {
     const int index = currentIndex();
-    return index >= 0 ? m_listed.at(index).rootPath : QString();
+    return index >= 0 ? m_listed.at(index).root : DiskName();
 }
 
 void DriveList::setDrive(const QString &text)
@@ -25,11 +25,11 @@ void DriveList::setDrive(const QString &text)
 // Volumes come and go, so the list is read again whenever it opens; the selected drive stays.
 void DriveList::showPopup()
 {
-    const QString selected = drive();
+    const DiskName selected = drive();
     {
         const QSignalBlocker keepingSelection(this);
         readVolumes();
-        setCurrentIndex(volumeIndexHolding(m_listed, selected));
+        setCurrentIndex(volumeIndexHolding(m_listed, selected.text));
     }
     QComboBox::showPopup();
 }
@@ -39,5 +39,5 @@ void DriveList::readVolumes()
     m_listed = m_volumes.mountedVolumes();
     clear();
     for (const Volume &volume : std::as_const(m_listed))
-        addItem(volume.label.isEmpty() ? volume.rootPath : QStringLiteral("%1  [%2]").arg(volume.rootPath, volume.label));
+        addItem(volume.label.isEmpty() ? volume.root.text : QStringLiteral("%1  [%2]").arg(volume.root.text, volume.label));
 }

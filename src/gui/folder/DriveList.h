@@ -13,7 +13,7 @@ public:
     DriveList(const Volumes &volumes, QWidget *parent = nullptr);
 
     // The selected drive's designation: its root folder.
-    QString drive() const;
+    DiskName drive() const;
     // Selects the drive that holds the folder or drive given as text.
     void setDrive(const QString &text);
 

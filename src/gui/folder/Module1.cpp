@@ -11,7 +11,7 @@ Module1::Module1(const FileSystem &fileSystem, MessageBoxes &messages)
 }
 
 // Returns once the root could be read or the user gave up; DriveFailed tells which.
-void Module1::CheckDriveReady(const QString &RootPath)
+void Module1::CheckDriveReady(const DiskName &RootPath)
 {
     m_driveFailed = false;
     while (const FileError error = m_fileSystem.readFolder(RootPath)) {

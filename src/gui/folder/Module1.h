@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DiskName.h"
 #include "platform/FileCondition.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ public:
     // True when the user gave up on the last drive tested.
     bool DriveFailed() const { return m_driveFailed; }
 
-    void CheckDriveReady(const QString &RootPath);
+    void CheckDriveReady(const DiskName &RootPath);
     int ReportFileError(FileCondition ErrNumber);
 
 private:

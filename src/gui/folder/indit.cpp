@@ -125,14 +125,14 @@ void indit::Form_Load()
 // selecting that one runs this handler again for it.
 void indit::Drive1_Change()
 {
-    m_module1.CheckDriveReady(Drive1->drive() + QDir::separator());
+    const DiskName drive = Drive1->drive();
+    m_module1.CheckDriveReady(drive);
     if (m_module1.DriveFailed()) {
         Drive1->setDrive(Dir1->path());
         return;
     }
-    const QString drive = Drive1->drive();
     m_context.currentFolders.makeCurrent(drive, m_context.currentFolders.currentFolderOf(drive));
-    Dir1->setPath(DiskName::fromText(m_context.currentFolders.currentFolderOf(drive)));
+    Dir1->setPath(m_context.currentFolders.currentFolderOf(drive));
     Text1->setText(Dir1->path());
 }
 

@@ -99,7 +99,7 @@ void cserel::Form_Load()
     const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QList<Volume> volumes = m_context.volumes.mountedVolumes();
     const int drive = volumeIndexHolding(volumes, programFolder);
-    m_context.currentFolders.makeCurrent(drive >= 0 ? volumes.at(drive).rootPath : QDir::rootPath(), programFolder);
+    m_context.currentFolders.makeCurrent(drive >= 0 ? volumes.at(drive).root : DiskName::root(), DiskName::fromText(programFolder));
     File1->setFolder(DiskName::fromText(programFolder));
 
     {

@@ -18,7 +18,7 @@ private slots:
     void init()
     {
         m = std::make_unique<WindowFixture>();
-        m->program.volumes.append({m->folder.path(), QStringLiteral("FOTO")});
+        m->program.volumes.append({m->folder.diskPath(), QStringLiteral("FOTO")});
     }
     void cleanup() { m.reset(); }
 
@@ -81,12 +81,12 @@ private slots:
 
         chooser->move(chooser->pos() + QPoint(17, 23));
         const QStringList left = {text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())};
-        m->program.volumes.append({path(name), QStringLiteral("USB")});
+        m->program.volumes.append({DiskName::fromText(path(name)), QStringLiteral("USB")});
         QCOMPARE(m->openChooser(), chooser);
         static_cast<QComboBox *>(drive1())->showPopup();
         drive1()->hidePopup();
         QCOMPARE(QStringList({text1()->text(), QString::number(chooser->x()), QString::number(chooser->y())}), left);
-        QCOMPARE(QStringList({QString::number(drive1()->count()), drive1()->drive()}), QStringList({"3", path()}));
+        QCOMPARE(QStringList({QString::number(drive1()->count()), drive1()->drive().text}), QStringList({"3", path()}));
     }
 
     // Retried until ready, a drive opens at its current folder, or at the nearest existing parent of
@@ -105,8 +105,8 @@ private slots:
         QFETCH(int, unready);
         QFETCH(QList<QMessageBox::StandardButton>, answers);
         QVERIFY(QDir().mkpath(path("Tél")));
-        m->program.currentFolders.makeCurrent(path(), path("Tél/Hó"));
-        m->program.fileSystem.makeUnready(path() + u'/', FileCondition::DiskNotReady, unready);
+        m->program.currentFolders.makeCurrent(m->folder.diskPath(), DiskName::fromText(path("Tél/Hó")));
+        m->program.fileSystem.makeUnready(path(), FileCondition::DiskNotReady, unready);
         m->program.answers = answers;
         m->openChooser();
         const QString before = dir1()->path();
@@ -115,7 +115,7 @@ private slots:
 
         QCOMPARE(m->messageCount(), answers.size());
         QVERIFY(answers.isEmpty() || m->program.requests.last().defaultButton == QMessageBox::Retry);
-        QCOMPARE(drive1()->drive(), unready < 0 ? QStringLiteral("/") : path());
+        QCOMPARE(drive1()->drive().text, unready < 0 ? QStringLiteral("/") : path());
         QCOMPARE(dir1()->path(), unready < 0 ? before : path("Tél"));
         QCOMPARE(text1()->text(), dir1()->path());
     }
