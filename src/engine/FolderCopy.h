@@ -17,6 +17,8 @@ public:
 
     // The names of the folder, or nothing when it cannot be read.
     static std::optional<FolderCopy> read(const FileSystem &fileSystem, const DiskName &folder);
+    // A copy of names read already.
+    explicit FolderCopy(FolderContents contents);
 
     // The place of the name in the copy; -1 for a name the folder does not hold.
     int placeOf(const QByteArray &name) const;
@@ -33,8 +35,6 @@ public:
     std::unique_ptr<RenameFolder> openFolder(const DiskName &folder) const override;
 
 private:
-    explicit FolderCopy(FolderContents contents);
-
     // Shared with the folders opened on the copy, which rename in it.
     std::shared_ptr<Names> m_names;
 };

@@ -15,21 +15,16 @@
 
 namespace {
 
-// Hands the fuzzed entries to FolderCopy, which then serves as the disk.
-class FuzzedEntries final : public FileSystem {
-public:
-    FolderContents contents;
-    FolderListing listFiles(const DiskName &, const QString &) const override { return {}; }
-    FolderListing listFolders(const DiskName &) const override { return {}; }
-    FolderContents readContents(const DiskName &) const override { return contents; }
-    FileError readFolder(const DiskName &) const override { return {}; }
-    std::unique_ptr<RenameFolder> openFolder(const DiskName &) const override { return nullptr; }
-};
-
+// A failed check ends the run, as libFuzzer expects of a finding.
 void check(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+QString keyOf(const QString &name, const FolderContents &contents)
+{
+    return contents.ignoresCase ? name.toCaseFolded() : name;
 }
 
 } // namespace
@@ -45,21 +40,20 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     const RenameSettings settings{.numbering = bool(flags & 1), .append = bool(flags & 2), .newText = QString::fromUtf8(lines.at(0)),
                                   .caseMode = flags & 4 ? CaseMode::Lower : flags & 8 || !(flags & 1) ? CaseMode::Upper : CaseMode::Unchanged,
                                   .jpeRewrite = bool(flags & 16), .accentFolding = bool(flags & 32), .folder = DiskName::root()};
-    FuzzedEntries entries;
-    FolderContents &contents = entries.contents;
+    FolderContents contents;
     contents.ignoresCase = flags & 64;
     contents.folder = {1, 2};
     QSet<QString> keys;
     for (const QByteArray &line : lines.mid(2)) {
         const QByteArrayList link = line.split('>');
         const QByteArray name = line.startsWith('/') ? line.mid(1) : link.first();
-        const QString text = DiskName::textOf(name);
-        if (name.isEmpty() || name.contains('/') || name == "." || name == ".." || keys.contains(contents.ignoresCase ? text.toCaseFolded() : text))
+        const QString key = keyOf(DiskName::textOf(name), contents);
+        if (name.isEmpty() || name.contains('/') || name == "." || name == ".." || keys.contains(key))
             continue;
-        keys.insert(contents.ignoresCase ? text.toCaseFolded() : text);
+        keys.insert(key);
         contents.entries.append({name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray()});
     }
-    const FolderCopy folder = *FolderCopy::read(entries, DiskName::root());
+    const FolderCopy folder(contents);
     ScriptedWindow window(folder, QStringLiteral("/"), QString::fromUtf8(lines.at(1)));
     for (int index = 0; index < 8; ++index)
         data[1] >> index & 1 ? void(window.selected.insert(index)) : void();
@@ -74,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     for (int index = 0; index < window.fileCount(); ++index) {
         const DiskName now = DiskName::fromBytes(played->finalNames.at(index));
         check(now == window.fileName(index) || isAllowedRename(window.fileName(index), now));
-        finalKeys.insert(contents.ignoresCase ? now.text.toCaseFolded() : now.text);
+        finalKeys.insert(keyOf(now.text, contents));
     }
     check(finalKeys.size() == window.fileCount());
     return 0;

@@ -27,7 +27,6 @@ public:
     }
 
     int ioFailures = 0; // moves from a hidden name that fail with EIO; with -1 every hidden name is taken
-    int folderReads = 0;
     QByteArray createdMeanwhile; // another program creates it just before a plain rename or link
 
     void add(const QByteArray &name, size_t inode = 0) { m_entries.insert(key(name), {name, inode ? inode : qHash(name)}); }
@@ -67,7 +66,6 @@ public:
     }
     int readNames(int, QSet<QByteArray> *names) override
     {
-        ++folderReads;
         const QByteArrayList all = this->names();
         *names = QSet<QByteArray>(all.begin(), all.end());
         return 0;
@@ -171,19 +169,6 @@ private slots:
 
         QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
         QTEST(calls.names(), "names");
-    }
-
-    // Case changes one after another on a case-blind FUSE disk read the folder once, not once a file.
-    void caseChangesReadTheFolderOnce()
-    {
-        FakeFolderCalls calls(QStringLiteral("fuse"));
-        NoReplaceRename routine(calls);
-        for (const QByteArray name : {"A.TXT", "B.TXT", "C.TXT"})
-            calls.add(name);
-        for (const QByteArray name : {"A.TXT", "B.TXT", "C.TXT"})
-            QCOMPARE(routine.rename(3, DiskName::fromBytes(name), DiskName::fromBytes(name.toLower())), FileError());
-        QCOMPARE(calls.names(), QByteArrayList({"a.txt", "b.txt", "c.txt"}));
-        QCOMPARE(calls.folderReads, 1);
     }
 
     void attributeStepNeverFollowsSwappedLink()

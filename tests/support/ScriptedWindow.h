@@ -22,6 +22,7 @@ public:
     bool progressVisible = false;
     int progressValue = 0;
 
+    const QByteArrayList &names() const { return m_names; }
     int fileCount() const override { return int(m_names.size()); }
     bool isFileSelected(int index) const override { return selected.contains(index); }
     DiskName fileName(int index) const override { return DiskName::fromBytes(m_names.at(index)); }
