@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program and starts it.
+# Builds the program alone (not its tests nor the benchmark) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-dependencies.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)"
+cmake --build build --target atnevezes --parallel "$(nproc)"
 exec build/src/atnevezes
