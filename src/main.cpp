@@ -16,10 +16,12 @@
 
 // Starts the program in its main window, drawn as a classic desktop dialog, with Qt's own
 // texts (standard buttons) in Hungarian. The program ends when its last window is closed;
-// windows unload themselves on closing, and the help window goes with the program.
+// windows unload themselves on closing, and the help window goes with the program. Its windows
+// name the desktop entry, so docks and task bars group them under the program's icon.
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("hu.calvenor.Atnevezes"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -116,6 +116,11 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 
 // OK is the window's default and cancel button: Enter and Escape press it, unless Enter meets
 // another focused button, which it presses instead. F1 opens the help.
+void frmAbout::paintEvent(QPaintEvent *)
+{
+    drawLines(*this, Line1 + FrameLine);
+}
+
 void frmAbout::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {

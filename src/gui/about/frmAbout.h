@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/DrawnLine.h"
+
 #include <QWidget>
 
 #include <array>
@@ -23,6 +25,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void Timer1_Timer();
@@ -58,7 +61,7 @@ private:
     QLabel *lblDisclaimer = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
-    std::array<QFrame *, 2> Line1 = {};
-    std::array<QFrame *, 4> FrameLine = {};
+    QList<DrawnLine> Line1;     // the etched separator
+    QList<DrawnLine> FrameLine; // the window's frame
     QTimer *Timer1 = nullptr;
 };

@@ -4,7 +4,6 @@
 #include "gui/MakeControl.h"
 #include "gui/ProgramIcon.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -35,10 +34,6 @@ void frmAbout::createControls()
                        "adatvesztésért nem vállal felelősséget."));
     cmdOK = makeControl<QPushButton>(QStringLiteral("cmdOK"), this, QStringLiteral("OK"));
     cmdSysInfo = makeControl<QPushButton>(QStringLiteral("cmdSysInfo"), this, QStringLiteral("&Rendszer info"));
-    for (int index = 0; index < int(Line1.size()); ++index)
-        Line1[index] = makeControl<QFrame>(QStringLiteral("Line1(%1)").arg(index), this);
-    for (int index = 0; index < int(FrameLine.size()); ++index)
-        FrameLine[index] = makeControl<QFrame>(QStringLiteral("Line%1").arg(index + 2), this);
     Timer1 = makeControl<QTimer>(QStringLiteral("Timer1"), this);
 
     setWindowIcon(programIcon());
@@ -66,12 +61,6 @@ void frmAbout::placeControls()
     lblDisclaimer->setGeometry(16, 168, 258, 71);
     cmdOK->setGeometry(283, 175, 84, 23);
     cmdSysInfo->setGeometry(284, 205, 83, 23);
-    Line1[1]->setGeometry(6, 163, 371, 1);
-    Line1[0]->setGeometry(7, 164, 370, 2);
-    FrameLine[0]->setGeometry(0, 1, 386, 1);
-    FrameLine[1]->setGeometry(0, 1, 1, 247);
-    FrameLine[2]->setGeometry(386, 1, 1, 247);
-    FrameLine[3]->setGeometry(0, 248, 387, 1);
 }
 
 // The etched separator is a grey line over a white one; the frame is dark at the top and the
@@ -80,18 +69,11 @@ void frmAbout::colourControls()
 {
     const QColor windowText = palette().color(QPalette::WindowText);
     const QColor background = palette().color(QPalette::Base);
-    const std::array<std::pair<QFrame *, QColor>, 6> lines = {{
-        {Line1[1], QColor(128, 128, 128)},
-        {Line1[0], QColor(255, 255, 255)},
-        {FrameLine[0], windowText},
-        {FrameLine[1], windowText},
-        {FrameLine[2], background},
-        {FrameLine[3], background},
-    }};
-    for (const auto &[line, colour] : lines) {
-        setColour(line, QPalette::Window, colour);
-        line->setAutoFillBackground(true);
-    }
+    Line1 = {{QRect(6, 163, 371, 1), QColor(128, 128, 128)}, {QRect(7, 164, 370, 2), QColor(255, 255, 255)}};
+    FrameLine = {{QRect(0, 1, 386, 1), windowText},
+                 {QRect(0, 1, 1, 247), windowText},
+                 {QRect(386, 1, 1, 247), background},
+                 {QRect(0, 248, 387, 1), background}};
     setColour(lblTitle, QPalette::WindowText, QColor(0, 128, 0));
     setColour(lblDescription, QPalette::WindowText, Qt::black);
     setColour(lblDisclaimer, QPalette::WindowText, Qt::black);

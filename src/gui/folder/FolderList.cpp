@@ -3,10 +3,27 @@
 #include "platform/FileSystem.h"
 
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 namespace {
 
 constexpr int pathRole = Qt::UserRole;
+constexpr int depthRole = Qt::UserRole + 1;
+constexpr int indentPerLevel = 7; // pixels
+
+// Draws each entry indented by its depth below the root, so that its text is the folder's name
+// alone: a screen reader reads the name, and typing its first letters finds it.
+class IndentingDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem indented = option;
+        indented.rect.setLeft(option.rect.left() + index.data(depthRole).toInt() * indentPerLevel);
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+};
 
 } // namespace
 
@@ -14,6 +31,7 @@ FolderList::FolderList(const FileSystem &fileSystem, QWidget *parent)
     : QListWidget(parent)
     , m_fileSystem(fileSystem)
 {
+    setItemDelegate(new IndentingDelegate(this));
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { setPath(item->data(pathRole).value<DiskName>()); });
 }
@@ -70,7 +88,8 @@ void FolderList::fillEntries(const QByteArrayList &subfolders)
 
 void FolderList::addEntry(const QString &text, const DiskName &path, int depth, bool open)
 {
-    auto *entry = new QListWidgetItem(QString(depth * 2, u' ') + text, this);
+    auto *entry = new QListWidgetItem(text, this);
     entry->setData(pathRole, QVariant::fromValue(path));
+    entry->setData(depthRole, depth);
     entry->setIcon(style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
 }

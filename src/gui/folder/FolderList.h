@@ -7,7 +7,8 @@
 class FileSystem;
 
 // The folder list: the folders along the current path, from the root down, then the
-// subfolders of the current folder. Double-clicking an entry makes it the current folder.
+// subfolders of the current folder, each indented by its depth. Double-clicking an entry makes
+// it the current folder; typing the first letters of a name moves to it.
 // Folders are reached by the names the file system holds, so one whose name is not UTF-8
 // opens like any other.
 class FolderList final : public QListWidget {

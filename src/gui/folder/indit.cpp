@@ -1,5 +1,6 @@
 #include "gui/folder/indit.h"
 
+#include "gui/AccessibleNames.h"
 #include "gui/ControlColours.h"
 #include "gui/folder/DriveList.h"
 #include "gui/folder/FolderList.h"
@@ -72,6 +73,9 @@ void indit::createControls()
     };
     for (const auto &[control, name] : names)
         control->setObjectName(QLatin1String(name));
+    nameAfterLabel(Label3, Dir1);
+    nameAfterLabel(Label2, Drive1);
+    nameAfterLabel(Label4, Text1);
 
     Dir1->setPath(DiskName::fromText(QDir::currentPath()));
     Drive1->setDrive(Dir1->path());
@@ -178,8 +182,12 @@ void indit::closeEvent(QCloseEvent *event)
     m_mainWindow.show();
 }
 
+// Enter presses the focused button, as on every desktop.
 void indit::keyPressEvent(QKeyEvent *event)
 {
-    if (!showHelpForKey(*event, *this, m_context.help))
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        button->click();
+    else if (!showHelpForKey(*event, *this, m_context.help))
         QWidget::keyPressEvent(event);
 }

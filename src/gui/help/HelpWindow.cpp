@@ -18,6 +18,7 @@ QToolButton *makeButton(const QString &text, const QString &toolTip, QWidget *pa
     auto *button = new QToolButton(parent);
     button->setText(text);
     button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
     button->setEnabled(false);
     return button;
 }
@@ -31,6 +32,7 @@ HelpWindow::HelpWindow()
     , m_forward(makeButton(QStringLiteral("▶"), QStringLiteral("Előre"), this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    m_browser->setAccessibleName(QStringLiteral("Súgó"));
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(560, 520);

@@ -255,6 +255,11 @@ void cserel::keyPressEvent(QKeyEvent *event)
     (button ? button : Command1)->click();
 }
 
+void cserel::paintEvent(QPaintEvent *)
+{
+    drawLines(*this, Line);
+}
+
 int cserel::fileCount() const
 {
     return File1->count();

@@ -3,6 +3,7 @@
 #include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
 #include "engine/RenameWindow.h"
+#include "gui/DrawnLine.h"
 
 #include <QWidget>
 
@@ -58,6 +59,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void Combo1_Click();
@@ -70,6 +72,7 @@ private slots:
 
 private:
     void createControls();
+    void nameControls();
     void placeControls();
     void colourControls();
     void setFonts();
@@ -111,5 +114,5 @@ private:
     QPushButton *Command2 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *Command3 = nullptr;
-    std::array<QFrame *, 4> Line = {};
+    QList<DrawnLine> Line; // the window's frame
 };

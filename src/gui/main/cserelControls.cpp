@@ -2,6 +2,7 @@
 // focus order and help topics.
 #include "gui/main/cserel.h"
 
+#include "gui/AccessibleNames.h"
 #include "gui/ControlColours.h"
 #include "gui/main/FileList.h"
 #include "gui/main/SettingsFrame.h"
@@ -51,8 +52,6 @@ void cserel::createControls()
     Command2 = makeControl<QPushButton>("Command2", this, QStringLiteral("Új könyvtár"));
     ProgressBar1 = makeControl<QProgressBar>("ProgressBar1", this);
     Command3 = makeControl<QPushButton>("Command3", this, QStringLiteral("Kilépés"));
-    for (int index = 0; index < int(Line.size()); ++index)
-        Line[index] = makeControl<QFrame>(QStringLiteral("Line%1").arg(index + 1), this);
 
     setPathCaption(DiskName::fromText(QStringLiteral("*elérési út*")));
     Check1->setChecked(true);
@@ -71,6 +70,17 @@ void cserel::createControls()
     setSingleBorder(Label5);
     setSingleBorder(Label1);
     Label1->setAlignment(Qt::AlignCenter);
+    nameControls();
+}
+
+// What a screen reader calls the boxes: the labels beside them, and words of their own for the
+// filter's edit field and the progress bar, which have none.
+void cserel::nameControls()
+{
+    nameAfterLabel(Label3, Text1);
+    nameAfterLabel(Label2, File1);
+    nameAfterLabel(Label6, Combo1);
+    ProgressBar1->setAccessibleName(QStringLiteral("Átnevezés folyamata"));
 }
 
 // Pixels at 96 dots per inch: the settings in the left column, the list in the right.
@@ -99,10 +109,6 @@ void cserel::placeControls()
     Command2->setGeometry(100, 341, 81, 25);
     ProgressBar1->setGeometry(191, 345, 113, 17);
     Command3->setGeometry(323, 341, 81, 25);
-    Line[0]->setGeometry(0, 0, 417, 1);
-    Line[1]->setGeometry(0, 0, 1, 378);
-    Line[2]->setGeometry(416, 0, 1, 378);
-    Line[3]->setGeometry(0, 377, 417, 1);
 }
 
 // Named colours are the program's own; the others follow the desktop's colour roles: the path
@@ -117,10 +123,10 @@ void cserel::colourControls()
     setControlColours(Combo1, inactiveTitle, QColor(0, 255, 255));
     setControlColours(Label1, QColor(128, 128, 255), QColor(255, 255, 0));
     setControlColours(Text1, system.color(QPalette::ToolTipBase), system.color(QPalette::ToolTipText));
-    for (QFrame *line : {Line[0], Line[1]})
-        setControlColours(line, system.color(QPalette::WindowText), system.color(QPalette::WindowText));
-    for (QFrame *line : {Line[2], Line[3]})
-        setControlColours(line, system.color(QPalette::Base), system.color(QPalette::Base));
+    Line = {{QRect(0, 0, 417, 1), system.color(QPalette::WindowText)},
+            {QRect(0, 0, 1, 378), system.color(QPalette::WindowText)},
+            {QRect(416, 0, 1, 378), system.color(QPalette::Base)},
+            {QRect(0, 377, 417, 1), system.color(QPalette::Base)}};
 }
 
 // Arial 8¼ points for the labels, boxes, list and settings; the buttons and "Hozzáfűzés" keep

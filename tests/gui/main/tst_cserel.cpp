@@ -2,6 +2,7 @@
 #include "gui/main/FileList.h"
 #include "support/WindowFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -190,6 +191,18 @@ private slots:
 
         QTEST(help.findChild<QTextBrowser *>()->source().fileName(), "page");
         QVERIFY(help.isVisible());
+    }
+
+    // A screen reader finds a name for every control that takes the focus, in every window.
+    void everyControlHasAName()
+    {
+        m->openChooser();
+        m->aboutWindow();
+        m->program.help.showTopic(0);
+        for (QWidget *control : QApplication::allWidgets()) {
+            const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            QVERIFY2(control->focusPolicy() == Qt::NoFocus || !name.trimmed().isEmpty(), qPrintable(control->metaObject()->className() + (u' ' + control->objectName())));
+        }
     }
 
     // "Kilépés" leaves the About window as the only one, and closing it in any way ends the program;
