@@ -1,23 +1,13 @@
 // Building the About window's controls: kinds, captions, places, colours and fonts.
 #include "gui/about/frmAbout.h"
 
+#include "gui/ControlColours.h"
 #include "gui/MakeControl.h"
 #include "gui/ProgramIcon.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-
-void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(role, colour);
-    control->setPalette(palette);
-}
-
-} // namespace
 
 void frmAbout::createControls()
 {
@@ -74,9 +64,12 @@ void frmAbout::colourControls()
                  {QRect(0, 1, 1, 247), windowText},
                  {QRect(386, 1, 1, 247), background},
                  {QRect(0, 248, 387, 1), background}};
-    setColour(lblTitle, QPalette::WindowText, QColor(0, 128, 0));
-    setColour(lblDescription, QPalette::WindowText, Qt::black);
-    setColour(lblDisclaimer, QPalette::WindowText, Qt::black);
+    // Texts in colours of their own keep the classic window's ground under them; the marquee's
+    // changing colours too.
+    setControlColours(lblTitle, classicWindow(), QColor(0, 128, 0));
+    setControlColours(lblDescription, classicWindow(), Qt::black);
+    setControlColours(lblDisclaimer, classicWindow(), Qt::black);
+    setControlColours(Label1, classicWindow(), Qt::blue);
 }
 
 void frmAbout::setFonts()

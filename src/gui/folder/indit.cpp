@@ -100,7 +100,7 @@ void indit::placeControls()
 void indit::colourControls()
 {
     for (QWidget *control : std::initializer_list<QWidget *>{Dir1, Drive1, Text1})
-        setControlColours(control, inactiveTitleColour(palette()), palette().color(QPalette::Base));
+        setControlColours(control, inactiveTitleColour(palette()), textOnInactiveTitle(palette()));
 }
 
 void indit::setFocusOrder()

@@ -2,6 +2,7 @@
 
 #include "engine/ParkedFiles.h"
 #include "gui/about/frmAbout.h"
+#include "gui/ControlColours.h"
 #include "gui/folder/indit.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/main/FileCountText.h"
@@ -28,17 +29,6 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
-
-namespace {
-
-void setBackground(QLineEdit *box, const QColor &colour)
-{
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colour);
-    box->setPalette(palette);
-}
-
-} // namespace
 
 cserel::cserel(ProgramContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -120,12 +110,13 @@ void cserel::Combo1_Click()
 }
 
 // Without numbering, the new-name box and "Változatlan" are withdrawn and "Kisbetű" chosen,
-// so a run never meets an unchanged case without a number.
+// so a run never meets an unchanged case without a number. The box's light grounds carry black
+// text on every desktop.
 void cserel::Check1_Click()
 {
     const bool numbering = Check1->isChecked();
     Text1->setEnabled(numbering);
-    setBackground(Text1, numbering ? QColor(255, 255, 224) : QColor(192, 192, 192));
+    setControlColours(Text1, numbering ? QColor(255, 255, 224) : QColor(192, 192, 192), Qt::black);
     Option1[2]->setEnabled(numbering);
     if (!numbering)
         Option1[0]->setChecked(true);

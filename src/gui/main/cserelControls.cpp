@@ -112,15 +112,15 @@ void cserel::placeControls()
 }
 
 // Named colours are the program's own; the others follow the desktop's colour roles: the path
-// display, the list and the filter box in the inactive-title colour, the new-name box in the
-// tooltip colour.
+// display and the list in the inactive-title colour, the new-name box in the tooltip colour.
+// The filter box's cyan keeps the ground it has on the classic desktop.
 void cserel::colourControls()
 {
     const QPalette system = palette();
     const QColor inactiveTitle = inactiveTitleColour(system);
     setControlColours(Label5, inactiveTitle, system.color(QPalette::HighlightedText));
-    setControlColours(File1, inactiveTitle, system.color(QPalette::Base));
-    setControlColours(Combo1, inactiveTitle, QColor(0, 255, 255));
+    setControlColours(File1, inactiveTitle, textOnInactiveTitle(system));
+    setControlColours(Combo1, classicInactiveTitle(), QColor(0, 255, 255));
     setControlColours(Label1, QColor(128, 128, 255), QColor(255, 255, 0));
     setControlColours(Text1, system.color(QPalette::ToolTipBase), system.color(QPalette::ToolTipText));
     Line = {{QRect(0, 0, 417, 1), system.color(QPalette::WindowText)},

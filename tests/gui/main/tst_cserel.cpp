@@ -1,9 +1,12 @@
+#include "gui/ControlColours.h"
 #include "gui/main/FileCountText.h"
 #include "gui/main/FileList.h"
 #include "support/WindowFixture.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -191,6 +194,53 @@ private slots:
 
         QTEST(help.findChild<QTextBrowser *>()->source().fileName(), "page");
         QVERIFY(help.isVisible());
+    }
+
+    // Every text of every enabled control reads at 3:1 or better on a light and on a dark desktop
+    // (qt6ct's "darker"), the new-name box on its own yellow too. The marquee's colours are random.
+    void textsReadOnEveryDesktop_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QPalette dark;
+        const QList<QPalette::ColorRole> roles = {QPalette::WindowText, QPalette::Button, QPalette::Light, QPalette::Midlight, QPalette::Dark,
+            QPalette::Mid, QPalette::Text, QPalette::BrightText, QPalette::ButtonText, QPalette::Base, QPalette::Window, QPalette::Shadow,
+            QPalette::Highlight, QPalette::HighlightedText, QPalette::Link, QPalette::LinkVisited, QPalette::AlternateBase};
+        const QStringList colours = QStringLiteral("#fff #424245 #979797 #5e5c5b #302f2e #4a4947 #fff #fff #fff #3d3d3d #222020 #e7e4e0 "
+                                                   "#12608a #f9f9f9 #0986d3 #a70b06 #5c5b5a").split(u' ');
+        for (int role = 0; role < roles.size(); ++role)
+            dark.setColor(roles.at(role), QColor(colours.at(role)));
+        dark.setColor(QPalette::ToolTipBase, QColor(0x3f, 0x3f, 0x36));
+        dark.setColor(QPalette::ToolTipText, Qt::white);
+        QTest::newRow("dark") << dark;
+    }
+
+    void textsReadOnEveryDesktop()
+    {
+        QFETCH(QPalette, palette);
+        m.reset();
+        QApplication::setPalette(palette);
+        m = std::make_unique<WindowFixture>();
+        m->click("cserel", "Check1");
+        m->click("cserel", "Check1");
+        m->openChooser();
+        m->aboutWindow();
+        for (QWidget *control : QApplication::allWidgets()) {
+            const auto *label = qobject_cast<QLabel *>(control);
+            const bool marquee = control->objectName() == u"Label1" && control->window()->objectName() == u"frmAbout";
+            const bool box = qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractItemView *>(control);
+            if (((!label || label->text().isEmpty() || marquee) && !box && !qobject_cast<QAbstractButton *>(control)) || !control->isEnabled())
+                continue;
+            const QPalette &colours = control->palette();
+            const QWidget *ground = control;
+            while (!box && !ground->autoFillBackground() && !ground->isWindow())
+                ground = ground->parentWidget();
+            const double contrast = box ? contrastRatio(colours.color(QPalette::Text), colours.color(QPalette::Base))
+                                        : contrastRatio(colours.color(control->foregroundRole()), ground->palette().color(ground->backgroundRole()));
+            QVERIFY2(contrast >= 3, qPrintable(control->window()->objectName() + u'/' + control->objectName() + u' ' + QString::number(contrast)));
+        }
+        m.reset();
+        QApplication::setPalette(QPalette());
     }
 
     // A screen reader finds a name for every control that takes the focus, in every window.
