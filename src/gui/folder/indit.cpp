@@ -51,6 +51,7 @@ indit::indit(cserel &mainWindow, ProgramContext &context)
     createControls();
     placeControls();
     colourControls();
+    setFonts();
     setFocusOrder();
     connectHandlers();
     Form_Load();
@@ -101,6 +102,13 @@ void indit::colourControls()
 {
     for (QWidget *control : std::initializer_list<QWidget *>{Dir1, Drive1, Text1})
         setControlColours(control, inactiveTitleColour(palette()), textOnInactiveTitle(palette()));
+}
+
+// The window's own face, as the main window's, so that a larger desktop font cannot clip its
+// fixed-size controls.
+void indit::setFonts()
+{
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 
 void indit::setFocusOrder()

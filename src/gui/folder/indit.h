@@ -36,6 +36,7 @@ private:
     void createControls();
     void placeControls();
     void colourControls();
+    void setFonts();
     void setFocusOrder();
     void connectHandlers();
     void Form_Load();

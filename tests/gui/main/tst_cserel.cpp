@@ -243,6 +243,36 @@ private slots:
         QApplication::setPalette(QPalette());
     }
 
+    // On a desktop with a larger font every label's and button's text fits its place in the
+    // fixed-size windows.
+    void textsFitTheirPlaces_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("11 points") << 11;
+        QTest::newRow("14 points") << 14;
+    }
+
+    void textsFitTheirPlaces()
+    {
+        QFETCH(int, points);
+        m.reset();
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(desktop.family(), points));
+        m = std::make_unique<WindowFixture>();
+        m->openChooser();
+        m->aboutWindow();
+        for (QWidget *control : QApplication::allWidgets()) {
+            const auto *label = qobject_cast<QLabel *>(control);
+            const auto *button = qobject_cast<QAbstractButton *>(control);
+            if ((!label || label->text().isEmpty()) && (!button || button->text().isEmpty()))
+                continue;
+            const QSize needed = label && label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : control->sizeHint();
+            QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(), qPrintable(control->objectName()));
+        }
+        m.reset();
+        QApplication::setFont(desktop);
+    }
+
     // A screen reader finds a name for every control that takes the focus, in every window.
     void everyControlHasAName()
     {
