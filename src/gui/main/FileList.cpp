@@ -37,6 +37,12 @@ void FileList::refresh()
     m_selected.assign(m_model.names().size(), false);
 }
 
+bool FileList::showsWhole(int index) const
+{
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return fontMetrics().horizontalAdvance(diskName(index).text) + margins <= viewport()->width();
+}
+
 // Taking the focus does not make an entry current.
 void FileList::focusInEvent(QFocusEvent *event)
 {

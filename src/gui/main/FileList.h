@@ -32,6 +32,8 @@ public:
     int count() const { return int(m_model.names().size()); }
     DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
+    // Whether the entry's text fits the list's width, so that it is not cut short.
+    bool showsWhole(int index) const;
     void setToolTipSource(std::function<QString(int)> source) { m_model.setToolTipSource(std::move(source)); }
 
 protected:

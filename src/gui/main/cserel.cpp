@@ -161,7 +161,16 @@ RenameSettings cserel::renameSettings() const
     return settings;
 }
 
+// A name that the list shows cut short stands whole above what OK would do with it.
 QString cserel::previewOf(int index)
+{
+    const QString preview = playedPreviewOf(index);
+    if (preview.isEmpty() || File1->showsWhole(index))
+        return preview;
+    return File1->diskName(index).text + u'\n' + preview;
+}
+
+QString cserel::playedPreviewOf(int index)
 {
     if (!m_preview)
         m_preview = playRun(*this, m_context.fileSystem, renameSettings());

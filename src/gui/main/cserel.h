@@ -84,6 +84,7 @@ private:
     void showFailure(const std::optional<RenameFailure> &failure);
     void putBackParkedFiles();
     QString previewOf(int index);
+    QString playedPreviewOf(int index);
 
 
     ProgramContext &m_context;

@@ -144,13 +144,15 @@ private slots:
         QVERIFY(named("Text1")->isEnabled() == numbering && named("Option1(2)")->isEnabled() == numbering);
     }
 
-    // Each entry shows the name OK would give it; a selection, a typed text and a new folder
-    // each change what it shows.
+    // Each entry shows the name OK would give it, under its whole old name where the list cuts it
+    // short; a selection, a typed text and a new folder each change what it shows.
     void tooltipsPreviewTheRun()
     {
-        m->folder.createAll({"a.jpg", "b.jpg"});
+        const QString longName = QStringLiteral("zz a Balaton partján, a második héten.jpg");
+        m->folder.createAll({"a.jpg", "b.jpg", longName});
         perform(QStringLiteral("open, text Nyár_, click Check4"));
         QCOMPARE(toolTip(1), QStringLiteral("→ Nyár_001.jpg"));
+        QCOMPARE(toolTip(2), longName + QStringLiteral("\n→ Nyár_002.jpg"));
 
         perform(QStringLiteral("entry 1"));
         QCOMPARE(toolTip(0), QStringLiteral("(marad)"));
