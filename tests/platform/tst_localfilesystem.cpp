@@ -6,11 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QStorageInfo>
 #include <QTest>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(FileError)
 
@@ -142,16 +138,6 @@ private slots:
         for (const QString path : {"/media/a/x", "/media/a", "/media/ab/x", "/media/a/b/c"})
             found << volumeIndexHolding(volumes, path);
         QCOMPARE(found, (QList<int>{0, 0, 1, 2}));
-    }
-
-    // The mount that holds an open folder is found by its mount id.
-    void openFolderIsFoundInTheMountTable()
-    {
-        TemporaryFolder folder;
-        const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
-        const QByteArray type = mountTypeOf(descriptor);
-        ::close(descriptor);
-        QCOMPARE(type, QStorageInfo(folder.path()).fileSystemType());
     }
 
 private:
