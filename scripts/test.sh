@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the program and runs every test twice: in a plain build, then in a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then builds the Debian package and checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +16,4 @@ run_tests() {
 
 run_tests build
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize -DRENAMER_SANITIZE=ON
+bash tests/package/check-package.sh

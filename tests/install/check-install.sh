@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=hu.calvenor.Atnevezes
 expected=(bin/atnevezes share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-          share/icons/hicolor/scalable/apps/$id.svg)
+          share/icons/hicolor/scalable/apps/$id.svg share/man/man1/atnevezes.1 share/man/hu/man1/atnevezes.1)
 for size in 16 32 48 64 128 256; do
     expected+=(share/icons/hicolor/${size}x${size}/apps/$id.png)
 done
