@@ -4,11 +4,9 @@
 
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
 struct ProgramContext;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;

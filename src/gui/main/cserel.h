@@ -15,7 +15,6 @@ class FileList;
 class indit;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
