@@ -70,9 +70,8 @@ private slots:
                 QTest::keySequence(dir1(), QKeySequence(openedBy));
             }
             QCOMPARE(text1()->text(), path(name));
-            QWidget *open = m->find<QWidget>("indit", "Command1");
-            open->setFocus();
-            QTest::keyClick(open, Qt::Key_Return);
+            m->find<QWidget>("indit", "Command1")->setFocus();
+            QTest::keyClick(m->find<QWidget>("indit", "Command1"), Qt::Key_Return);
         }
 
         QVERIFY(chooser->isHidden() && m->mainWindow().isVisible());

@@ -341,8 +341,8 @@ private:
     {
         if (first == u"folder") {
             const QStringList names = m->folder.entries();
-            static int moved = 0;
-            QVERIFY(QDir().rename(m->folder.path(), m_elsewhere.filePath(QString::number(++moved))) && QDir().mkdir(m->folder.path()));
+            const QString moved = m_elsewhere.filePath(QString::number(m_elsewhere.entries().size())); // a fresh place each time
+            QVERIFY(QDir().rename(m->folder.path(), moved) && QDir().mkdir(m->folder.path()));
             m->folder.createAll(names);
             return;
         }
