@@ -39,7 +39,7 @@ FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name, FileIdentity &
     struct stat status {};
     if (const int error = m_calls.readStatus(m_descriptor, name.bytes.constData(), &status))
         return conditionOfErrno(error);
-    file = {quint64(status.st_dev), quint64(status.st_ino)};
+    file = identityOf(status);
     if (needsNoWriteBit(status))
         return {};
     int handle = -1;
@@ -87,7 +87,7 @@ FileIdentity LinuxRenameFolder::identity() const
     struct stat status {};
     if (::fstat(m_descriptor, &status) != 0)
         return {};
-    return {quint64(status.st_dev), quint64(status.st_ino)};
+    return identityOf(status);
 }
 
 FileIdentity LinuxRenameFolder::identify(const DiskName &name)

@@ -5,9 +5,8 @@
 #include "platform/FilePattern.h"
 #include "platform/LinuxRenameFolder_linux.h"
 #include "platform/ParkedName.h"
+#include "platform/SystemCalls_posix.h"
 #include "platform/UnopenedFolder.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -50,7 +49,7 @@ FileIdentity identityOfFolder(int folder)
     struct stat status {};
     if (::fstat(folder, &status) != 0 || status.st_nlink == 0)
         return {};
-    return {quint64(status.st_dev), quint64(status.st_ino)};
+    return identityOf(status);
 }
 
 bool isDotOrDotDot(const char *name)

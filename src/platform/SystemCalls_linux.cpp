@@ -56,7 +56,7 @@ int KernelCalls::identify(int folder, const char *name, FileIdentity *identity)
     struct stat status {};
     const int error = readStatus(folder, name, &status);
     if (error == 0)
-        *identity = {quint64(status.st_dev), quint64(status.st_ino)};
+        *identity = identityOf(status);
     return error;
 }
 

@@ -8,6 +8,12 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+// The identity of the file whose status this is.
+inline FileIdentity identityOf(const struct stat &status)
+{
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
 // The few system calls of the rename routine and the attribute step, relative to an open folder.
 // Each answers 0 or the error number, and retries calls interrupted by a signal. Tests answer in
 // place of the kernel, for instance as a file system that ignores letter case.
