@@ -101,10 +101,10 @@ void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &config
     QuietWindow window(m_fileSystem, folder.path());
     std::optional<PlayedRun> played;
     const double ms = bestOfMilliseconds(
-        repetitions, [&] { played.reset(); }, [&] { played = playRun(window, m_fileSystem, settings); });
+        repetitions, [&] { played.reset(); }, [&] { played = playRun(window.listedFiles(), m_fileSystem, settings); });
 
     const double checkMs = bestOfMilliseconds(
-        repetitions, [] {}, [&] { checkRun(window, m_fileSystem, settings); });
+        repetitions, [] {}, [&] { checkRun(window.listedFiles(), m_fileSystem, settings); });
 
     const bool playedThrough = played && !played->failure;
     const QByteArray predicted = played ? folderDigestOf(played->finalNames) : QByteArray();
@@ -143,7 +143,7 @@ void Benchmark::measureListing(SampleFolder &folder)
     const DiskName path = DiskName::fromText(folder.path());
     QByteArrayList names;
     const double realMs = bestOfMilliseconds(
-        repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile).names; });
+        repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile, ListingOrder::Alphabetical).names; });
     compareListingWithFloor(folder, label, realMs, std::move(names));
 }
 
@@ -164,7 +164,7 @@ void Benchmark::measureCaseChanges(SampleFolder &folder)
     using Rename = std::function<bool(RenameFolder &, int, const QByteArray &)>;
     const auto lowerEveryName = [&](const Rename &rename) {
         folder.reset();
-        const QByteArrayList names = m_fileSystem.listFiles(DiskName::fromText(folder.path()), everyFile).names;
+        const QByteArrayList names = m_fileSystem.listFiles(DiskName::fromText(folder.path()), everyFile, ListingOrder::AsStored).names;
         const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         CaseBlindCalls calls(descriptor);
         LinuxRenameFolder open(descriptor, calls);

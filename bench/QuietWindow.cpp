@@ -37,7 +37,7 @@ void QuietWindow::refreshFiles()
 {
     // The old list goes first, so that two lists are never held at once.
     m_names.clear();
-    FolderListing listing = m_fileSystem.listFiles(m_folder, everyFile);
+    FolderListing listing = m_fileSystem.listFiles(m_folder, everyFile, ListingOrder::Alphabetical);
     m_names = std::move(listing.names);
     m_listedFolder = listing.folder;
 }

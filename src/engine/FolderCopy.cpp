@@ -110,8 +110,9 @@ FileIdentity FolderCopy::identity() const
     return m_names->folder;
 }
 
-// The same names the file list shows for the folder on the disk, in the same order.
-FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns) const
+// The same names the file list shows for the folder on the disk, in the same order, or in the
+// order the copy holds them.
+FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns, ListingOrder order) const
 {
     const FilePattern pattern(patterns);
     FolderListing listing;
@@ -120,7 +121,8 @@ FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns) c
         if (!entry.name.startsWith('.') && m_names->isListable(entry) && pattern.matches(DiskName::textOf(entry.name)))
             listing.names.append(entry.name);
     }
-    sortFileNames(listing.names);
+    if (order == ListingOrder::Alphabetical)
+        sortFileNames(listing.names);
     return listing;
 }
 

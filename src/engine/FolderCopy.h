@@ -28,7 +28,7 @@ public:
     // The folder that was read.
     FileIdentity identity() const;
 
-    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override;
+    FolderListing listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const override;
     FolderListing listFolders(const DiskName &folder) const override;
     FolderContents readContents(const DiskName &folder) const override;
     FileError readFolder(const DiskName &folder) const override;

@@ -1,22 +1,15 @@
 #include "engine/PlayWindow.h"
 
-PlayWindow::PlayWindow(const RenameWindow &window, const FolderCopy &copy)
-    : m_copy(copy)
-    , m_pattern(window.filePattern())
+PlayWindow::PlayWindow(ListedFiles listed, const FolderCopy &copy)
+    : m_listed(std::move(listed))
+    , m_copy(copy)
 {
-    const int count = window.fileCount();
-    m_names.reserve(count);
-    m_selected.reserve(size_t(count));
-    for (int index = 0; index < count; ++index) {
-        m_names.append(window.fileName(index).bytes);
-        m_selected.push_back(window.isFileSelected(index));
-    }
 }
 
 void PlayWindow::followStartNames()
 {
-    m_startPlaces.reserve(size_t(m_names.size()));
-    for (const QByteArray &name : std::as_const(m_names))
+    m_startPlaces.reserve(size_t(m_listed.names.size()));
+    for (const QByteArray &name : std::as_const(m_listed.names))
         m_startPlaces.push_back(m_copy.placeOf(name));
 }
 
@@ -32,26 +25,15 @@ QByteArrayList PlayWindow::namesNow() const
 
 int PlayWindow::fileCount() const
 {
-    return int(names().size());
+    return int(m_listed.names.size());
 }
 
-// A re-read list has nothing selected, like the real one.
 bool PlayWindow::isFileSelected(int index) const
 {
-    return !m_stale && !m_selected.empty() && m_selected.at(size_t(index));
+    return m_listed.selected.at(size_t(index));
 }
 
 DiskName PlayWindow::fileName(int index) const
 {
-    return DiskName::fromBytes(names().at(index));
-}
-
-const QByteArrayList &PlayWindow::names() const
-{
-    if (m_stale) {
-        m_names = m_copy.listFiles({}, m_pattern).names;
-        m_stale = false;
-        m_selected.clear();
-    }
-    return m_names;
+    return DiskName::fromBytes(m_listed.names.at(index));
 }

@@ -5,12 +5,12 @@
 
 #include <vector>
 
-// The main window as a played run sees it: the list, selection and pattern of the real one,
-// and after each pass the copy listed in the list's place, as the real list re-reads its
-// folder. A listing is made only when a later pass asks for it. Progress and locks go nowhere.
+// The main window as a played run sees it: the list, selection and pattern of the real one.
+// The later passes read the copy itself, so the list is never read again. Progress and locks go
+// nowhere.
 class PlayWindow final : public RenameWindow {
 public:
-    PlayWindow(const RenameWindow &window, const FolderCopy &copy);
+    PlayWindow(ListedFiles listed, const FolderCopy &copy);
 
     // Notes where the entries listed at the start stand in the copy, for namesNow.
     void followStartNames();
@@ -20,8 +20,8 @@ public:
     int fileCount() const override;
     bool isFileSelected(int index) const override;
     DiskName fileName(int index) const override;
-    QString filePattern() const override { return m_pattern; }
-    void refreshFiles() override { m_stale = true; }
+    QString filePattern() const override { return m_listed.pattern; }
+    void refreshFiles() override {}
     FileIdentity listedFolder() const override { return m_copy.identity(); }
 
     void setProgressMin(int) override {}
@@ -32,12 +32,7 @@ public:
     void setLocked(ControlRole, bool) override {}
 
 private:
-    const QByteArrayList &names() const;
-
+    ListedFiles m_listed;
     const FolderCopy &m_copy;
-    QString m_pattern;
     std::vector<int> m_startPlaces;
-    mutable std::vector<bool> m_selected;
-    mutable QByteArrayList m_names;
-    mutable bool m_stale = false;
 };

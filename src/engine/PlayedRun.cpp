@@ -20,15 +20,15 @@ PlayedRun folderChanged(const RenameSettings &settings)
 
 // The failure the played run meets names the file as the disk holds it, since nothing is
 // renamed.
-std::optional<PlayedRun> playOnCopy(const RenameWindow &window, const FileSystem &fileSystem,
-                                    const RenameSettings &settings, Names names)
+std::optional<PlayedRun> playOnCopy(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings,
+                                    Names names)
 {
     const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
     if (!copy)
         return std::nullopt;
-    if (copy->identity() != window.listedFolder())
+    if (copy->identity() != listed.folder)
         return folderChanged(settings);
-    PlayWindow played(window, *copy);
+    PlayWindow played(std::move(listed), *copy);
     if (names == Names::Predicted)
         played.followStartNames();
     RenameRun run(played, *copy);
@@ -45,15 +45,13 @@ std::optional<PlayedRun> playOnCopy(const RenameWindow &window, const FileSystem
 
 } // namespace
 
-std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
-                                 const RenameSettings &settings)
+std::optional<PlayedRun> playRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings)
 {
-    return playOnCopy(window, fileSystem, settings, Names::Predicted);
+    return playOnCopy(std::move(listed), fileSystem, settings, Names::Predicted);
 }
 
-std::optional<RenameFailure> checkRun(const RenameWindow &window, const FileSystem &fileSystem,
-                                      const RenameSettings &settings)
+std::optional<RenameFailure> checkRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings)
 {
-    const std::optional<PlayedRun> played = playOnCopy(window, fileSystem, settings, Names::NotNeeded);
+    const std::optional<PlayedRun> played = playOnCopy(std::move(listed), fileSystem, settings, Names::NotNeeded);
     return played ? played->failure : std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ListedFiles.h"
 #include "engine/RenameFailure.h"
 #include "engine/RenameSettings.h"
 
@@ -8,7 +9,6 @@
 #include <optional>
 
 class FileSystem;
-class RenameWindow;
 
 // What OK would do with the settings as they stand: the run played, with the same code, on a
 // copy of the folder's names.
@@ -19,10 +19,9 @@ struct PlayedRun {
     QByteArrayList finalNames;
 };
 
-// Nothing when the folder cannot be read, so that no play is possible.
-std::optional<PlayedRun> playRun(const RenameWindow &window, const FileSystem &fileSystem,
-                                 const RenameSettings &settings);
+// Nothing when the folder cannot be read, so that no play is possible. It touches nothing but
+// the file system's reading of the folder, so it may run on any thread.
+std::optional<PlayedRun> playRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings);
 // The failure of the same play, without the names it would give; nothing also when the folder
 // cannot be read.
-std::optional<RenameFailure> checkRun(const RenameWindow &window, const FileSystem &fileSystem,
-                                      const RenameSettings &settings);
+std::optional<RenameFailure> checkRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings);

@@ -13,7 +13,7 @@ RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
 // A run that renamed nothing leaves the record of the one before.
 std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings &settings)
 {
-    if (std::optional<RenameFailure> refused = checkRun(m_window, m_fileSystem, settings)) {
+    if (std::optional<RenameFailure> refused = checkRun(m_window.listedFiles(), m_fileSystem, settings)) {
         if (refused->kind == RenameFailure::Kind::FolderChanged)
             m_window.refreshFiles();
         return refused;

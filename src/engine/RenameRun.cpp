@@ -1,6 +1,9 @@
 #include "engine/RenameRun.h"
 
+#include "platform/FileNameOrder.h"
 #include "platform/FileSystem.h"
+
+#include <algorithm>
 
 using namespace NameRules;
 
@@ -53,12 +56,14 @@ std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const F
     m_undoing = true;
     m_folder = folderName;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(folderName);
-    return runLocked(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
-                     [&](RenameFolder &open) { return undoPass(open, record); });
+    const Failure failure = runLocked(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
+                                      [&](RenameFolder &open) { return undoPass(open, record); });
+    m_window.refreshFiles();
+    return failure;
 }
 
 // Up to three passes: every listed file gets its new name, then jpe becomes jpg, then accents
-// are folded; the list is re-read after each pass that runs.
+// are folded; each later pass reads the folder again.
 RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
 {
     const int count = m_window.fileCount();
@@ -69,9 +74,10 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
     Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
-        failure = runLaterPass(*folder, LaterPass::Jpe);
+        failure = laterPass(*folder, LaterPass::Jpe);
     if (!failure && settings.accentFolding && !settings.numbering)
-        failure = runLaterPass(*folder, LaterPass::Accents);
+        failure = laterPass(*folder, LaterPass::Accents);
+    m_window.refreshFiles();
     return failure;
 }
 
@@ -85,7 +91,8 @@ RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
     Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return selectedMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
-        failure = runLaterPass(*folder, LaterPass::Jpe);
+        failure = laterPass(*folder, LaterPass::Jpe);
+    m_window.refreshFiles();
     return failure;
 }
 
@@ -101,18 +108,6 @@ RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, cons
         failure = pass(*folder);
     releaseProgressBar();
     setLocked(kind, false);
-    m_window.refreshFiles();
-    return failure;
-}
-
-// A later pass works on the list read again, which must come from the folder the run renames in.
-RenameRun::Failure RenameRun::runLaterPass(RenameFolder &folder, LaterPass pass)
-{
-    Failure failure = folderFailure(&folder, m_window.listedFolder());
-    if (failure)
-        return failure;
-    failure = laterPass(folder, pass);
-    m_window.refreshFiles();
     return failure;
 }
 
@@ -162,24 +157,50 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
     return std::nullopt;
 }
 
-// A pass over the re-read list: each name that the pass touches gets its new name from the
-// rule. The jpe pass touches names whose last three characters are "jpe" in any case; the
-// accent pass every name, also when folding changes nothing.
+// A pass over the files of the list's pattern read again, which must come from the folder the
+// run renames in. Each name that the pass touches gets its new name from the rule, in the list's
+// order. The jpe pass touches names whose last three characters are "jpe" in any case; the
+// accent pass every name, but a file that this run has stepped already and whose name folding
+// leaves as it is needs nothing more. Only the touched names are put in order.
 RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
 {
-    const int count = m_window.fileCount();
-    for (int index = 0; index < count; ++index) {
-        holdEntry(index);
-        if (pass == LaterPass::Jpe && !hasJpeExtension(m_entry.text))
-            continue;
-        const std::optional<QString> newName =
-            pass == LaterPass::Jpe ? rewriteJpeExtension(m_entry.text) : foldedNewName(m_entry.text);
+    const FolderListing listing = m_fileSystem.listFiles(m_folder, m_window.filePattern(), ListingOrder::AsStored);
+    if (Failure changed = folderFailure(&folder, listing.folder))
+        return changed;
+    std::sort(m_stepped.begin(), m_stepped.end());
+    QByteArrayList touched = namesTouchedBy(pass, listing.names);
+    sortFileNames(touched);
+    for (const QByteArray &name : std::as_const(touched)) {
+        m_entry = DiskName::fromBytes(name);
+        const std::optional<QString> newName = laterNewName(pass, m_entry.text);
         if (!newName)
             return failure(RenameFailure::Kind::NameTooShort);
         if (const Failure refused = fileStep(folder, *newName))
             return refused;
     }
     return std::nullopt;
+}
+
+QByteArrayList RenameRun::namesTouchedBy(LaterPass pass, const QByteArrayList &names)
+{
+    QByteArrayList touched;
+    for (const QByteArray &name : names) {
+        const QString text = DiskName::textOf(name);
+        if (pass == LaterPass::Jpe && !hasJpeExtension(text))
+            continue;
+        if (pass == LaterPass::Accents && std::binary_search(m_stepped.cbegin(), m_stepped.cend(), qHash(name))) {
+            const std::optional<QString> folded = foldedNewName(text);
+            if (folded && DiskName::fromText(*folded).bytes == name)
+                continue;
+        }
+        touched.append(name);
+    }
+    return touched;
+}
+
+std::optional<QString> RenameRun::laterNewName(LaterPass pass, const QString &name) const
+{
+    return pass == LaterPass::Jpe ? rewriteJpeExtension(name) : foldedNewName(name);
 }
 
 // A name that leads to another file than the one the run renamed (replaced or swapped by
@@ -246,6 +267,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
+        m_stepped.push_back(qHash(newName.bytes));
         if (newName.bytes == m_entry.bytes)
             return std::nullopt;
         ++m_renamed;

@@ -7,6 +7,7 @@
 #include "engine/RenameWindow.h"
 
 #include <optional>
+#include <vector>
 
 class FileSystem;
 class RenameFolder;
@@ -15,7 +16,8 @@ class RenameFolder;
 // selected, `kival` over the selected entries otherwise, and the run that gives the files of
 // an earlier run their names back. A run works only in the folder the list was read from, and
 // stops when the path leads to another one. It stops at the first file it cannot rename; files
-// renamed before it keep their new names, and the record given to the run tells which.
+// renamed before it keep their new names, and the record given to the run tells which. The list
+// is read again once, when the run ends.
 class RenameRun {
 public:
     // Each rename the run makes is added to `record`; a played run and an undo keep none.
@@ -42,11 +44,12 @@ private:
     Failure wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure laterPass(RenameFolder &folder, LaterPass pass);
+    QByteArrayList namesTouchedBy(LaterPass pass, const QByteArrayList &names);
+    std::optional<QString> laterNewName(LaterPass pass, const QString &name) const;
     Failure undoPass(RenameFolder &folder, RenameRecord &record);
 
     template<typename Pass>
     Failure runLocked(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass);
-    Failure runLaterPass(RenameFolder &folder, LaterPass pass);
     Failure folderFailure(const RenameFolder *folder, const FileIdentity &listed) const;
 
     void prepareProgressBar(int count);
@@ -68,5 +71,8 @@ private:
     DiskName m_folder;
     RenameRecord *m_record;
     int m_renamed = 0; // files that got a new name
+    // The hashes of the names that files stood under after their step in this run, so that a
+    // later pass leaves alone what it would not change.
+    std::vector<size_t> m_stepped;
     bool m_undoing = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ListedFiles.h"
 #include "platform/DiskName.h"
 #include "platform/FileIdentity.h"
 
@@ -22,6 +23,8 @@ public:
     virtual void refreshFiles() = 0;
     // The folder the list was last read from; empty when it could not be read.
     virtual FileIdentity listedFolder() const = 0;
+    // The list as it stands; a list that holds its names together shares them at no cost.
+    virtual ListedFiles listedFiles() const;
 
     virtual void setProgressMin(int value) = 0;
     virtual void setProgressMax(int value) = 0;

@@ -16,8 +16,8 @@ public:
     virtual ~FileSystem() = default;
 
     // Regular files of the folder (and links to regular files) whose names match one of the
-    // ";"-separated wildcard patterns, hidden files left out, in the user's alphabetical order.
-    virtual FolderListing listFiles(const DiskName &folder, const QString &patterns) const = 0;
+    // ";"-separated wildcard patterns, hidden files left out, in the given order.
+    virtual FolderListing listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const = 0;
 
     // Subfolders of the folder, hidden ones left out, in the same order as files.
     virtual FolderListing listFolders(const DiskName &folder) const = 0;

@@ -5,8 +5,12 @@
 
 #include <QByteArrayList>
 
+// The order a listing comes in: the user's alphabetical order, or the folder's own, which costs
+// no sort.
+enum class ListingOrder { Alphabetical, AsStored };
+
 // The listed names of one folder as the folder holds them, in the display order of their shown
-// texts (DiskName::textOf), or the reason the folder could not be read (then the names are
+// texts (DiskName::textOf) unless asked otherwise, or the reason the folder could not be read (then the names are
 // empty). Only the bytes are kept, so a large folder costs no more than its names.
 struct FolderListing {
     QByteArrayList names;

@@ -89,10 +89,10 @@ FileError visitFolder(const QByteArray &folder, Visit visit, Done done)
     return error;
 }
 
-// Keeps the visible names that `accept` takes, by their shown text, in display order, and the
-// parked files among the hidden ones.
+// Keeps the visible names that `accept` takes, by their shown text, in the order asked for, and
+// the parked files among the hidden ones.
 template<typename Accept>
-FolderListing scanFolder(const QByteArray &folder, Accept accept)
+FolderListing scanFolder(const QByteArray &folder, ListingOrder order, Accept accept)
 {
     FolderListing listing;
     listing.error = visitFolder(
@@ -111,7 +111,8 @@ FolderListing scanFolder(const QByteArray &folder, Accept accept)
         listing.names.clear();
         listing.parked.clear();
     }
-    sortFileNames(listing.names);
+    if (order == ListingOrder::Alphabetical)
+        sortFileNames(listing.names);
     return listing;
 }
 
@@ -149,17 +150,17 @@ bool ignoresCase(int folder, const QList<FolderEntry> &entries)
 } // namespace
 
 // Regular files, and symbolic links whose target is a regular file.
-FolderListing LocalFileSystem::listFiles(const DiskName &folder, const QString &patterns) const
+FolderListing LocalFileSystem::listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const
 {
     const FilePattern pattern(patterns);
-    return scanFolder(folder.bytes, [&](int descriptor, const dirent &entry, const QString &name) {
+    return scanFolder(folder.bytes, order, [&](int descriptor, const dirent &entry, const QString &name) {
         return pattern.matches(name) && isOfKind(descriptor, entry, DT_REG, S_IFREG);
     });
 }
 
 FolderListing LocalFileSystem::listFolders(const DiskName &folder) const
 {
-    return scanFolder(folder.bytes, [](int descriptor, const dirent &entry, const QString &) {
+    return scanFolder(folder.bytes, ListingOrder::Alphabetical, [](int descriptor, const dirent &entry, const QString &) {
         return isOfKind(descriptor, entry, DT_DIR, S_IFDIR);
     });
 }

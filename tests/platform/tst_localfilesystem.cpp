@@ -67,7 +67,7 @@ private slots:
         QVERIFY(QFile::link(folder.filePath(".hidden.jpg"), folder.filePath("link.jpg")));
         QLocale::setDefault(QLocale(locale));
 
-        const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern).names;
+        const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern, ListingOrder::Alphabetical).names;
 
         QStringList shown;
         for (const QByteArray &name : listed)

@@ -23,7 +23,10 @@ public:
     bool ignoresCase = false;
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
-    FolderListing listFiles(const DiskName &folder, const QString &patterns) const override { return m_real.listFiles(folder, patterns); }
+    FolderListing listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const override
+    {
+        return m_real.listFiles(folder, patterns, order);
+    }
     FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
     FolderContents readContents(const DiskName &folder) const override
     {

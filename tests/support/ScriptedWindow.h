@@ -48,7 +48,7 @@ public:
 private:
     void list()
     {
-        const FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern);
+        const FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern, ListingOrder::Alphabetical);
         m_names = listing.names;
         m_listedFolder = listing.folder;
     }

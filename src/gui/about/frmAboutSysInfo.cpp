@@ -48,7 +48,7 @@ std::optional<QString> frmAbout::sysInfoPath()
     }
     if (GetKeyValue(LocalMachineRoot, LocationKey, LocationValue, path) != KeyRead::Read)
         return std::nullopt;
-    const QByteArrayList found = m_context.fileSystem.listFiles(DiskName::fromText(path), ProgramFile).names;
+    const QByteArrayList found = m_context.fileSystem.listFiles(DiskName::fromText(path), ProgramFile, ListingOrder::Alphabetical).names;
     if (found.isEmpty())
         return std::nullopt;
     return path + QDir::separator() + DiskName::textOf(found.first());

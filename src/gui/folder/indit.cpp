@@ -170,13 +170,13 @@ void indit::Text1_Change()
 
 // Hands the folder to the main window: its list, count, path display (the text of this box, with
 // the folder as the file system holds it) and a new name made of the folder's own name and "_".
+// Setting the list's folder reads it, once.
 void indit::Command1_Click()
 {
     m_mainWindow.show();
     m_mainWindow.setFileListFolder(Dir1->diskPath());
     m_mainWindow.setCountCaption(fileCountText(m_mainWindow.fileCount()));
     m_mainWindow.setPathCaption(Dir1->diskPath());
-    m_mainWindow.refreshFiles();
     const QString folder = m_mainWindow.label5Caption().text;
     m_mainWindow.setNewName(folder.mid(folder.lastIndexOf(QDir::separator()) + 1) + u'_');
     hide();

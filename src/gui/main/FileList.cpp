@@ -30,7 +30,7 @@ void FileList::setPattern(const QString &pattern)
 void FileList::refresh()
 {
     m_model.setNames({});
-    FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern);
+    FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern, ListingOrder::Alphabetical);
     m_listedFolder = listing.folder;
     m_parkedNames = std::move(listing.parked);
     m_model.setNames(std::move(listing.names));

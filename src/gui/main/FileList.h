@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ListedFiles.h"
 #include "gui/main/FileListModel.h"
 #include "platform/DiskName.h"
 #include "platform/FileIdentity.h"
@@ -32,6 +33,8 @@ public:
     int count() const { return int(m_model.names().size()); }
     DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
+    // The list as it stands, its names shared.
+    ListedFiles listedFiles() const { return {m_model.names(), m_selected, m_pattern, m_listedFolder}; }
     // Whether the entry's text fits the list's width, so that it is not cut short.
     bool showsWhole(int index) const;
     void setToolTipSource(std::function<QString(int)> source) { m_model.setToolTipSource(std::move(source)); }

@@ -29,11 +29,13 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 cserel::cserel(ProgramContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_context(context)
     , m_renameCommand(*this, context.fileSystem)
+    , m_preview(context.fileSystem, [this] { return PreviewPlay::Start{listedFiles(), renameSettings()}; })
 {
     setObjectName(QStringLiteral("cserel"));
     // Closing the window unloads it, and the chooser with it: by its close box the program
@@ -55,10 +57,12 @@ cserel::cserel(ProgramContext &context, QWidget *parent)
 
 cserel::~cserel() = default;
 
-// The preview is played again once anything it depends on has changed.
+// The preview is played again once anything it depends on has changed. A tooltip that shows
+// "…" when the answer comes is shown again with it.
 void cserel::keepPreviewCurrent()
 {
-    const auto forget = [this] { m_preview.reset(); };
+    connect(&m_preview, &PreviewPlay::answered, this, &cserel::showAnsweredToolTip);
+    const auto forget = [this] { m_preview.forget(); };
     connect(Text1, &QLineEdit::textChanged, this, forget);
     for (QCheckBox *box : {Check1, Check2, Check3, Check4})
         connect(box, &QCheckBox::toggled, this, forget);
@@ -125,7 +129,7 @@ void cserel::Check1_Click()
 void cserel::Frame2_MouseDown(Qt::MouseButton button)
 {
     Check2->setVisible(button == Qt::RightButton);
-    m_preview.reset();
+    m_preview.forget();
 }
 
 void cserel::Command1_Click()
@@ -172,9 +176,9 @@ QString cserel::previewOf(int index)
 
 QString cserel::playedPreviewOf(int index)
 {
-    if (!m_preview)
-        m_preview = playRun(*this, m_context.fileSystem, renameSettings());
-    const std::optional<PlayedRun> &played = *m_preview;
+    if (!m_preview.isAnswered())
+        return QStringLiteral("…");
+    const PlayedRun *played = m_preview.played();
     if (played && played->failure)
         return played->failure->preview(File1->diskName(index).text);
     if (!played || index >= played->finalNames.size())
@@ -183,6 +187,16 @@ QString cserel::playedPreviewOf(int index)
     if (finalName == File1->diskName(index).bytes)
         return QStringLiteral("(marad)");
     return QStringLiteral("→ ") + DiskName::textOf(finalName);
+}
+
+void cserel::showAnsweredToolTip()
+{
+    if (!QToolTip::isVisible())
+        return;
+    const QPoint cursor = QCursor::pos();
+    const QModelIndex entry = File1->indexAt(File1->viewport()->mapFromGlobal(cursor));
+    if (entry.isValid())
+        QToolTip::showText(cursor, previewOf(entry.row()), File1->viewport(), File1->visualRect(entry));
 }
 
 // The folder chooser takes the main window's place; it is created on its first opening only.
@@ -229,7 +243,7 @@ void cserel::setCountCaption(const QString &caption)
 void cserel::setPathCaption(const DiskName &folder)
 {
     m_label5Folder = folder;
-    m_preview.reset();
+    m_preview.forget();
     Label5->setText(folder.text);
 }
 
@@ -288,6 +302,11 @@ void cserel::refreshFiles()
 FileIdentity cserel::listedFolder() const
 {
     return File1->listedFolder();
+}
+
+ListedFiles cserel::listedFiles() const
+{
+    return File1->listedFiles();
 }
 
 void cserel::setProgressMin(int value)

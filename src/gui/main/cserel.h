@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
 #include "engine/RenameWindow.h"
 #include "gui/DrawnLine.h"
+#include "gui/main/PreviewPlay.h"
 
 #include <QWidget>
 
@@ -26,7 +26,8 @@ class SettingsFrame;
 // The main window "Átnevezés - Sorszámozás". It keeps all its state in its controls: the
 // folder in the path display, the filtered file list with its selection, the new-name box and
 // the settings, which it hands to the rename runs; the runs drive the list, the progress bar
-// and the locks through RenameWindow. Each entry's tooltip shows what OK would do with it.
+// and the locks through RenameWindow. Each entry's tooltip shows what OK would do with it, or
+// "…" while that is being played.
 class cserel final : public QWidget, public RenameWindow {
     Q_OBJECT
 
@@ -49,6 +50,7 @@ public:
     QString filePattern() const override;
     void refreshFiles() override;
     FileIdentity listedFolder() const override;
+    ListedFiles listedFiles() const override;
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;
     void setProgressValue(int value) override;
@@ -84,15 +86,14 @@ private:
     void putBackParkedFiles();
     QString previewOf(int index);
     QString playedPreviewOf(int index);
+    void showAnsweredToolTip();
 
 
     ProgramContext &m_context;
     RenameCommand m_renameCommand;
     std::unique_ptr<indit> m_chooser;
     DiskName m_label5Folder;
-    // What OK would do with the settings and list as they stand; played when a tooltip first
-    // asks after they changed.
-    std::optional<std::optional<PlayedRun>> m_preview;
+    PreviewPlay m_preview;
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label4 = nullptr;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTextBrowser>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWindow>
 
@@ -35,7 +36,7 @@ private slots:
         QVERIFY(named<QAbstractButton>("Option1(2)")->isChecked() && named("Command1")->property("default").toBool());
         QVERIFY(named("Check2")->isHidden() && named("ProgressBar1")->isHidden() && named("Text1")->isEnabled());
         QCOMPARE(list()->folder().text, QCoreApplication::applicationDirPath());
-        const int listed = int(m->program.localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*")).names.size());
+        const int listed = int(m->program.localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*"), ListingOrder::AsStored).names.size());
         QVERIFY(listed > 0 && !list()->currentIndex().isValid());
         QCOMPARE(m->text("cserel", "Label1"), fileCountText(listed));
         QStringList order;
@@ -144,12 +145,17 @@ private slots:
     }
 
     // Each entry shows the name OK would give it, under its whole old name where the list cuts it
-    // short; a selection, a typed text and a new folder each change what it shows.
+    // short, and "…" until the play answers; a selection, a typed text and a new folder each
+    // change what it shows, also while a play is under way.
     void tooltipsPreviewTheRun()
     {
         const QString longName = QStringLiteral("zz a Balaton partján, a második héten.jpg");
         m->folder.createAll({"a.jpg", "b.jpg", longName});
-        perform(QStringLiteral("open, text Nyár_, click Check4"));
+        perform(QStringLiteral("open, text Tél_, click Check4"));
+        QCOMPARE(rawToolTip(1), QStringLiteral("…"));
+        QThreadPool::globalInstance()->waitForDone(); // its answer comes after the next change
+        perform(QStringLiteral("text Nyár_"));
+        QCoreApplication::processEvents();
         QCOMPARE(toolTip(1), QStringLiteral("→ Nyár_001.jpg"));
         QCOMPARE(toolTip(2), longName + QStringLiteral("\n→ Nyár_002.jpg"));
 
@@ -298,7 +304,12 @@ private:
     Control *named(const QString &name) const { return m->find<Control>("cserel", name.toLatin1().constData()); }
     QComboBox *combo() const { return named<QComboBox>("Combo1"); }
     FileList *list() const { return named<FileList>("File1"); }
-    QString toolTip(int row) const { return list()->model()->index(row, 0).data(Qt::ToolTipRole).toString(); }
+    QString rawToolTip(int row) const { return list()->model()->index(row, 0).data(Qt::ToolTipRole).toString(); }
+    QString toolTip(int row) const
+    {
+        QString text;
+        return QTest::qWaitFor([&] { return (text = rawToolTip(row)) != u"…"; }) ? text : QString();
+    }
     void clickEntry(int row) const
     {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualRect(list()->model()->index(row, 0)).center());

@@ -1,0 +1,14 @@
+#include "engine/RenameWindow.h"
+
+ListedFiles RenameWindow::listedFiles() const
+{
+    ListedFiles listed{{}, {}, filePattern(), listedFolder()};
+    const int count = fileCount();
+    listed.names.reserve(count);
+    listed.selected.reserve(size_t(count));
+    for (int index = 0; index < count; ++index) {
+        listed.names.append(fileName(index).bytes);
+        listed.selected.push_back(isFileSelected(index));
+    }
+    return listed;
+}
