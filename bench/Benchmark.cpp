@@ -13,7 +13,12 @@
 #include "SampleFolder.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -72,8 +77,10 @@ QByteArrayList namesOf(const FileList &list)
 
 } // namespace
 
-Benchmark::Benchmark(ResultTable &table)
+Benchmark::Benchmark(ResultTable &table, int repetitions, double peakLimitMiB)
     : m_table(table)
+    , m_repetitions(repetitions)
+    , m_peakLimitMiB(peakLimitMiB)
     , m_progress(stderr)
 {
 }
@@ -101,10 +108,10 @@ void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &config
     QuietWindow window(m_fileSystem, folder.path());
     std::optional<PlayedRun> played;
     const double ms = bestOfMilliseconds(
-        repetitions, [&] { played.reset(); }, [&] { played = playRun(window.listedFiles(), m_fileSystem, settings); });
+        m_repetitions, [&] { played.reset(); }, [&] { played = playRun(window.listedFiles(), m_fileSystem, settings); });
 
     const double checkMs = bestOfMilliseconds(
-        repetitions, [] {}, [&] { checkRun(window.listedFiles(), m_fileSystem, settings); });
+        m_repetitions, [] {}, [&] { checkRun(window.listedFiles(), m_fileSystem, settings); });
 
     const bool playedThrough = played && !played->failure;
     const QByteArray predicted = played ? folderDigestOf(played->finalNames) : QByteArray();
@@ -116,7 +123,7 @@ void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &config
     note(label, folder.fileCount(),
          QStringLiteral("the check before a run costs %1 ms, %2% of the checked run")
              .arg(QString::number(checkMs, 'f', 1), QString::number(100 * checkMs / checkedRunMs, 'f', 1)));
-    m_table.addRow({label, folder.fileCount(), ms, 0, 0, correct, playLimitMs});
+    enter({label, folder.fileCount(), ms, 0, 0, correct, playLimitMs});
 }
 
 // Each undo takes back a run made untimed just before it.
@@ -143,18 +150,66 @@ void Benchmark::measureListing(SampleFolder &folder)
     const DiskName path = DiskName::fromText(folder.path());
     QByteArrayList names;
     const double realMs = bestOfMilliseconds(
-        repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile, ListingOrder::Alphabetical).names; });
+        m_repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile, ListingOrder::Alphabetical).names; });
     compareListingWithFloor(folder, label, realMs, std::move(names));
 }
 
-void Benchmark::measureWindowListing(SampleFolder &folder)
+// Before each opening the window is pointed at an empty folder, untimed, so that no opening pays
+// for freeing the list before it. The window is closed before the floor lists, so that the peak
+// memory is the window's own.
+void Benchmark::measureWindowOpen(SampleFolder &folder, double limitMs)
 {
-    const QString label = QStringLiteral("window: File1 re-read");
+    const QString label = QStringLiteral("window: open the folder");
     announce(label, folder.fileCount());
     folder.reset();
     QByteArrayList names;
-    const double realMs = windowReReadMs(folder, &names);
-    compareListingWithFloor(folder, label, realMs, std::move(names));
+    double realMs = 0;
+    {
+        MainWindowProgram program;
+        const QTemporaryDir empty;
+        realMs = bestOfMilliseconds(
+            m_repetitions, [&] { program.pointAt(empty.path()); }, [&] { program.pointAt(folder.path()); });
+        names = namesOf(program.fileList());
+    }
+    compareListingWithFloor(folder, label, realMs, std::move(names), limitMs);
+}
+
+// A timer on the window's thread ticks as often as it can while the play runs; the longest time
+// between two ticks, or between the question and the first tick, is what the user waits for.
+void Benchmark::measurePreview(SampleFolder &folder)
+{
+    const QString label = QStringLiteral("window: longest pause, preview play");
+    announce(label, folder.fileCount());
+    folder.reset();
+    MainWindowProgram program;
+    program.pointAt(folder.path());
+
+    QElapsedTimer sinceTick;
+    QElapsedTimer sinceQuestion;
+    double longestPauseMs = 0;
+    QString answer;
+    QEventLoop loop;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        longestPauseMs = std::max(longestPauseMs, double(sinceTick.nsecsElapsed()) / 1e6);
+        sinceTick.start();
+        answer = program.toolTip(0);
+        if (answer != u"…")
+            loop.quit();
+    });
+    sinceQuestion.start();
+    sinceTick.start();
+    answer = program.toolTip(0);
+    ticks.start(1);
+    loop.exec();
+    const double answeredMs = double(sinceQuestion.nsecsElapsed()) / 1e6;
+
+    const bool correct = answer == u"(marad)" || answer.startsWith(u"→ ");
+    if (!correct)
+        note(label, folder.fileCount(), QStringLiteral("the preview answered \"%1\"").arg(answer));
+    note(label, folder.fileCount(),
+         QStringLiteral("the preview answered after %1 ms").arg(QString::number(answeredMs, 'f', 0)));
+    enter({label, folder.fileCount(), longestPauseMs, 0, 0, correct, previewPauseLimitMs});
 }
 
 // Each case change goes through a hidden name, so two renames and a few looks per file; what
@@ -191,6 +246,17 @@ void Benchmark::measureCaseChanges(SampleFolder &folder)
         });
 }
 
+void Benchmark::measureAgainstPerl(SampleFolder &folder, const RunConfiguration &configuration, const QString &expression)
+{
+    const RenameSettings settings = configuration.settings(folder.path());
+    compareRunWithFloor(
+        folder, {QStringLiteral("perl rename: ") + configuration.label, perlTargetRatio, Leaves::NewNames},
+        [&] {
+            return commandRun(folder, nothing, [&](RenameCommand &command) { return command.Command1_Click(settings); });
+        },
+        [&] { return perlRun(folder, configuration, expression).ms; });
+}
+
 // The window opens for the run and is closed again before the floor runs, as in the listing.
 void Benchmark::measureWindowRun(SampleFolder &folder)
 {
@@ -220,7 +286,7 @@ double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &co
     double floorMs = std::numeric_limits<double>::infinity();
     QByteArray realResult;
     QByteArray floorResult;
-    for (int round = 0; round < repetitions; ++round) {
+    for (int round = 0; round < m_repetitions; ++round) {
         const RunOutcome once = measureRealRun();
         real.ms = std::min(real.ms, once.ms);
         if (!once.problem.isEmpty())
@@ -241,7 +307,7 @@ double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &co
         correct = false;
         note(comparison.label, folder.fileCount(), QStringLiteral("the run left the wrong names"));
     }
-    m_table.addRow({comparison.label, folder.fileCount(), real.ms, floorMs, comparison.targetRatio, correct});
+    enter({comparison.label, folder.fileCount(), real.ms, floorMs, comparison.targetRatio, correct});
     return real.ms;
 }
 
@@ -274,19 +340,24 @@ Benchmark::RunOutcome Benchmark::windowRun(SampleFolder &folder, MainWindowProgr
     return {ms, QStringLiteral("the window asked for a message box: %1").arg(program.messages().lastText())};
 }
 
-// The window is closed before this returns, and so before the floor lists: the peak memory is
-// then the window's own, not the window's list and the floor's together. `listedNames` receives
-// what the list showed.
-double Benchmark::windowReReadMs(SampleFolder &folder, QByteArrayList *listedNames)
+// Perl is given the names in the list's order, which numbering needs, and starts in the folder.
+// Its start is timed with it, as a user's call of it would be.
+Benchmark::RunOutcome Benchmark::perlRun(SampleFolder &folder, const RunConfiguration &configuration, const QString &expression)
 {
-    MainWindowProgram program;
-    program.pointAt(folder.path());
-    // A re-read frees the list it replaces, as every re-read of the window does. The layout the
-    // list leaves for the event loop is done before each call, so no call pays for another's.
-    FileList &list = program.fileList();
-    const double ms = bestOfMilliseconds(repetitions, [&] { program.settle(); }, [&] { list.refresh(); });
-    *listedNames = namesOf(list);
-    return ms;
+    folder.reset();
+    QByteArray names;
+    for (const QString &name : FloorCalls::listPlainly(folder.path(), configuration.numbering))
+        names += QFile::encodeName(name) + '\n';
+    QProcess perl;
+    perl.setWorkingDirectory(folder.path());
+    const double ms = millisecondsOf([&] {
+        perl.start(QStringLiteral("rename"), {QStringLiteral("-u"), QStringLiteral("utf8"), expression});
+        perl.write(names);
+        perl.closeWriteChannel();
+        perl.waitForFinished(-1);
+    });
+    const bool ran = perl.exitStatus() == QProcess::NormalExit && perl.exitCode() == 0;
+    return {ms, ran ? QString() : QStringLiteral("perl's rename failed: ") + QString::fromLocal8Bit(perl.readAllStandardError())};
 }
 
 double Benchmark::floorRunMs(SampleFolder &folder, const RunConfiguration &configuration)
@@ -310,7 +381,7 @@ double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest
 {
     QStringList names;
     const double ms = bestOfMilliseconds(
-        repetitions, [&] { names.clear(); }, [&] { names = FloorCalls::listPlainly(folder.path()); });
+        m_repetitions, [&] { names.clear(); }, [&] { names = FloorCalls::listPlainly(folder.path(), true); });
     *listingDigest = digestOf(names);
     return ms;
 }
@@ -318,7 +389,7 @@ double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest
 // The real names are dropped before the floor lists, so that the benchmark itself never holds
 // two lists at once.
 void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
-                                        QByteArrayList realNames)
+                                        QByteArrayList realNames, double limitMs)
 {
     const bool listedAll = realNames.size() == folder.fileCount();
     const QByteArray realDigest = digestOf(realNames);
@@ -329,17 +400,21 @@ void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &lab
     const bool correct = listedAll && realDigest == floorDigest;
     if (!correct)
         note(label, folder.fileCount(), QStringLiteral("the listings differ"));
-    m_table.addRow({label, folder.fileCount(), realMs, floorMs, listingTargetRatio, correct});
+    enter({label, folder.fileCount(), realMs, floorMs, listingTargetRatio, correct, limitMs});
 }
 
+// Each measurement starts its own peak of memory.
 void Benchmark::announce(const QString &label, int fileCount)
 {
-    // The peak so far tells which measurement raised it.
-    m_progress << QStringLiteral("measuring %1, N=%2 (peak memory so far %3 MiB)")
-                      .arg(label)
-                      .arg(fileCount)
-                      .arg(QString::number(peakResidentMiB(), 'f', 1))
-               << Qt::endl;
+    m_progress << QStringLiteral("measuring %1, N=%2").arg(label).arg(fileCount) << Qt::endl;
+    resetPeakMemory();
+}
+
+void Benchmark::enter(ResultTable::Row row)
+{
+    row.peakMiB = peakResidentMiB();
+    row.peakLimitMiB = m_peakLimitMiB;
+    m_table.addRow(row);
 }
 
 void Benchmark::note(const QString &label, int fileCount, const QString &text)

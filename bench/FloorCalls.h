@@ -2,38 +2,34 @@
 
 #include "RunConfiguration.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-// The least work a rename run and the file list can do: the same system calls in plain loops,
-// with none of the engine around them. The benchmark holds the real code against these.
+// The least work a rename run and the file list can do, written plainly with none of the engine
+// around it: the floor the benchmark holds the real code against.
 namespace FloorCalls {
 
-// One rename a floor run made.
+// One rename a floor run made, as the folder holds the names.
 struct Rename {
-    QString from;
-    QString to;
+    QByteArray from;
+    QByteArray to;
 };
 
-// The listing a run makes after each pass: the folder opened and read, a look at entries that
-// are links or of unknown kind, the check that the folder still exists, the names decoded and
-// put in the user's order. Hidden names are left out.
-QStringList listFolder(const QString &folder);
+// Every visible name of the folder read and decoded, in the folder's own order or in the
+// user's alphabetical order.
+QStringList listPlainly(const QString &folder, bool alphabetical);
 
-// The plainest listing: every visible name read, decoded and put in the user's order.
-QStringList listPlainly(const QString &folder);
-
-// A whole-list run set up as the configuration says: for each pass one listing, then for every
-// file the pass touches the attribute check and a rename that never replaces, relative to an
-// open folder. The new names are the ones the rename command gives. `done`, when given,
-// receives the renames made; the floor of a run records nothing, so that its memory is not
-// counted in the program's peak.
+// A whole-list run done plainly: the folder listed once, put in the user's order only where
+// numbering needs it; then, for each pass of the configuration, one rename that never replaces
+// of every file whose name the pass changes, to the name the rename command gives. `done`, when
+// given, receives the renames made; the floor of a run records nothing, so that its memory is
+// not counted in the program's peak.
 void renameAll(const QString &folder, const RunConfiguration &configuration, std::vector<Rename> *done = nullptr);
 
-// The renames taken back, last first, by the same steps, then the folder listed once, as the
-// list is re-read after an undo.
+// The renames taken back, last first, one rename each.
 void renameBack(const QString &folder, const std::vector<Rename> &renames);
 
 } // namespace FloorCalls

@@ -27,6 +27,12 @@ FileList &MainWindowProgram::fileList() const
     return *control<FileList>("File1");
 }
 
+QString MainWindowProgram::toolTip(int row) const
+{
+    const QAbstractItemModel &model = *fileList().model();
+    return model.index(row, 0).data(Qt::ToolTipRole).toString();
+}
+
 void MainWindowProgram::clickOk() const
 {
     control<QPushButton>("Command1")->click();

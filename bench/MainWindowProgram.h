@@ -25,6 +25,8 @@ public:
     void pointAt(const QString &folder);
 
     FileList &fileList() const;
+    // The tooltip of the list's entry: "…" while the preview is being played.
+    QString toolTip(int row) const;
     // Presses "OK", which starts a run over the whole list while nothing is selected.
     void clickOk() const;
     // Lets the window carry out what it left for the event loop, such as laying out its list.

@@ -33,6 +33,12 @@ QString QuietWindow::filePattern() const
     return everyFile;
 }
 
+// The names are shared, as the real list shares them.
+ListedFiles QuietWindow::listedFiles() const
+{
+    return {m_names, std::vector<bool>(size_t(m_names.size()), false), everyFile, m_listedFolder};
+}
+
 void QuietWindow::refreshFiles()
 {
     // The old list goes first, so that two lists are never held at once.

@@ -18,6 +18,7 @@ public:
     QString filePattern() const override;
     void refreshFiles() override;
     FileIdentity listedFolder() const override { return m_listedFolder; }
+    ListedFiles listedFiles() const override;
 
     void setProgressMin(int value) override;
     void setProgressMax(int value) override;

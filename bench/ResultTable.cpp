@@ -14,18 +14,20 @@ QString fixed(double value, int decimals)
 
 QString target(const ResultTable::Row &row)
 {
+    const QString limit = QStringLiteral("< %1 ms").arg(row.limitMs);
     if (!row.hasFloor())
-        return QStringLiteral("< %1 ms").arg(row.limitMs);
-    return QStringLiteral("<= %1x").arg(QString::number(row.targetRatio, 'f', 1));
+        return limit;
+    const QString ratio = QStringLiteral("<= %1x").arg(QString::number(row.targetRatio, 'f', 2));
+    return row.limitMs > 0 ? ratio + QStringLiteral(", ") + limit : ratio;
 }
 
 } // namespace
 
 bool ResultTable::Row::metTarget() const
 {
-    if (!hasFloor())
-        return correct && realMs < limitMs;
-    return correct && realMs / floorMs <= targetRatio;
+    if (!correct || peakMiB >= peakLimitMiB || (limitMs > 0 && realMs >= limitMs))
+        return false;
+    return !hasFloor() || realMs / floorMs <= targetRatio;
 }
 
 void ResultTable::addRow(const Row &row)
@@ -38,22 +40,19 @@ void ResultTable::addNote(const QString &note)
     m_notes.append(note);
 }
 
-void ResultTable::print(QTextStream &out, double peakMiB, double peakLimitMiB) const
+void ResultTable::print(QTextStream &out) const
 {
     out << QStringLiteral("case").leftJustified(labelWidth) << QStringLiteral("N").rightJustified(numberWidth)
         << QStringLiteral("real ms").rightJustified(numberWidth)
         << QStringLiteral("floor ms").rightJustified(numberWidth)
         << QStringLiteral("ratio").rightJustified(numberWidth)
-        << QStringLiteral("target").rightJustified(numberWidth) << QStringLiteral("  result") << Qt::endl;
+        << QStringLiteral("target").rightJustified(numberWidth)
+        << QStringLiteral("peak MiB").rightJustified(numberWidth + 4) << QStringLiteral("  result") << Qt::endl;
 
     for (const Row &row : m_rows)
         printRow(out, row);
 
-    out << Qt::endl
-        << QStringLiteral("peak resident memory: %1 MiB (target < %2 MiB)  %3")
-               .arg(QString::number(peakMiB, 'f', 1), QString::number(peakLimitMiB, 'f', 0),
-                    verdict(peakMiB < peakLimitMiB))
-        << Qt::endl;
+    out << Qt::endl;
     for (const QString &note : m_notes)
         out << QStringLiteral("note: ") << note << Qt::endl;
 }
@@ -65,6 +64,7 @@ void ResultTable::printRow(QTextStream &out, const Row &row)
     out << row.label.leftJustified(labelWidth) << QString::number(row.fileCount).rightJustified(numberWidth)
         << fixed(row.realMs, 1) << (row.hasFloor() ? fixed(row.floorMs, 1) : none)
         << (row.hasFloor() ? fixed(row.realMs / row.floorMs, 2) : none) << target(row).rightJustified(numberWidth)
+        << QStringLiteral("%1 < %2").arg(row.peakMiB, 0, 'f', 1).arg(row.peakLimitMiB).rightJustified(numberWidth + 4)
         << QStringLiteral("  ") << verdict(row.metTarget()) << Qt::endl;
 }
 

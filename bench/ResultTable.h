@@ -16,7 +16,9 @@ public:
         double floorMs = 0;     // none for a row held to a time limit instead
         double targetRatio = 0; // the real time may be at most this many times the floor
         bool correct = true;    // the real code and the floor left the same result
-        double limitMs = 0;     // for a row without a floor: the real time must stay below this
+        double limitMs = 0;     // when given, the real time must also stay below this
+        double peakMiB = 0;     // the most memory the process held during the measurement
+        double peakLimitMiB = 0;
 
         bool hasFloor() const { return floorMs > 0; }
         bool metTarget() const;
@@ -25,8 +27,8 @@ public:
     void addRow(const Row &row);
     void addNote(const QString &note);
 
-    // The rows, then the peak memory against its limit, then the notes.
-    void print(QTextStream &out, double peakMiB, double peakLimitMiB) const;
+    // The rows, each with its peak memory against its limit, then the notes.
+    void print(QTextStream &out) const;
 
 private:
     static void printRow(QTextStream &out, const Row &row);

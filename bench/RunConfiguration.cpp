@@ -19,15 +19,20 @@ RenameSettings RunConfiguration::settings(const QString &folder) const
 
 RunConfiguration RunConfiguration::numbered()
 {
-    return {QStringLiteral("numbering, case unchanged"), true, CaseMode::Unchanged, false, false, 1.3};
+    return {QStringLiteral("numbering, case unchanged"), true, CaseMode::Unchanged, false, false, 1.15};
+}
+
+RunConfiguration RunConfiguration::lower()
+{
+    return {QStringLiteral("lower case"), false, CaseMode::Lower, false, false};
 }
 
 RunConfiguration RunConfiguration::lowerJpeAccents()
 {
-    return {QStringLiteral("lower case, jpe, accents (3 passes)"), false, CaseMode::Lower, true, true};
+    return {QStringLiteral("lower case, jpe, accents (3 passes)"), false, CaseMode::Lower, true, true, 1.3};
 }
 
 RunConfiguration RunConfiguration::windowStart()
 {
-    return {QStringLiteral("numbering"), true, CaseMode::Unchanged, false, false};
+    return {QStringLiteral("numbering"), true, CaseMode::Unchanged, false, false, 1.3};
 }

@@ -24,6 +24,9 @@ struct RunConfiguration {
     // to a closer target, as the play that checks it first must cost little beside the renames.
     static RunConfiguration numbered();
 
+    // One pass: lower case without numbering.
+    static RunConfiguration lower();
+
     // Three passes: lower case without numbering, then jpe to jpg, then accents folded.
     static RunConfiguration lowerJpeAccents();
 

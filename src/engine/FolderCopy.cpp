@@ -118,7 +118,8 @@ FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns, L
     FolderListing listing;
     listing.folder = m_names->folder;
     for (const FolderEntry &entry : std::as_const(m_names->entries)) {
-        if (!entry.name.startsWith('.') && m_names->isListable(entry) && pattern.matches(DiskName::textOf(entry.name)))
+        if (!entry.name.startsWith('.') && m_names->isListable(entry)
+            && (pattern.matchesAll() || pattern.matches(DiskName::textOf(entry.name))))
             listing.names.append(entry.name);
     }
     if (order == ListingOrder::Alphabetical)

@@ -70,12 +70,14 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
     if (count == 0)
         return std::nullopt;
     m_folder = settings.folder;
+    const bool accentPass = settings.accentFolding && !settings.numbering;
+    m_notesSteps = accentPass;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
     Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
         failure = laterPass(*folder, LaterPass::Jpe);
-    if (!failure && settings.accentFolding && !settings.numbering)
+    if (!failure && accentPass)
         failure = laterPass(*folder, LaterPass::Accents);
     m_window.refreshFiles();
     return failure;
@@ -267,7 +269,8 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
-        m_stepped.push_back(qHash(newName.bytes));
+        if (m_notesSteps)
+            m_stepped.push_back(qHash(newName.bytes));
         if (newName.bytes == m_entry.bytes)
             return std::nullopt;
         ++m_renamed;

@@ -71,8 +71,10 @@ private:
     DiskName m_folder;
     RenameRecord *m_record;
     int m_renamed = 0; // files that got a new name
-    // The hashes of the names that files stood under after their step in this run, so that a
-    // later pass leaves alone what it would not change.
+    // The hashes of the names that files stood under after their step in this run, noted when
+    // an accent pass follows, so that it leaves alone what it would not change. A file another
+    // program put under a name of the same hash meanwhile is left alone too; its name stays.
+    bool m_notesSteps = false;
     std::vector<size_t> m_stepped;
     bool m_undoing = false;
 };

@@ -12,6 +12,8 @@ public:
     explicit FilePattern(const QString &patterns);
 
     bool matches(QStringView name) const;
+    // Whether every name matches, so that no name needs to be read.
+    bool matchesAll() const { return m_matchesAll; }
 
 private:
     static bool matchesOne(QStringView pattern, QStringView name);

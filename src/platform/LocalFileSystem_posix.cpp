@@ -89,8 +89,8 @@ FileError visitFolder(const QByteArray &folder, Visit visit, Done done)
     return error;
 }
 
-// Keeps the visible names that `accept` takes, by their shown text, in the order asked for, and
-// the parked files among the hidden ones.
+// Keeps the visible names that `accept` takes, in the order asked for, and the parked files
+// among the hidden ones.
 template<typename Accept>
 FolderListing scanFolder(const QByteArray &folder, ListingOrder order, Accept accept)
 {
@@ -100,7 +100,7 @@ FolderListing scanFolder(const QByteArray &folder, ListingOrder order, Accept ac
         [&](int descriptor, const dirent &entry) {
             const QByteArrayView name(entry.d_name);
             if (name[0] != '.') {
-                if (accept(descriptor, entry, DiskName::textOf(name)))
+                if (accept(descriptor, entry))
                     listing.names.append(name.toByteArray());
             } else if (!nameBeforeParking(entry.d_name).isEmpty()) {
                 listing.parked.append(name.toByteArray());
@@ -153,14 +153,15 @@ bool ignoresCase(int folder, const QList<FolderEntry> &entries)
 FolderListing LocalFileSystem::listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const
 {
     const FilePattern pattern(patterns);
-    return scanFolder(folder.bytes, order, [&](int descriptor, const dirent &entry, const QString &name) {
-        return pattern.matches(name) && isOfKind(descriptor, entry, DT_REG, S_IFREG);
+    return scanFolder(folder.bytes, order, [&](int descriptor, const dirent &entry) {
+        return (pattern.matchesAll() || pattern.matches(DiskName::textOf(entry.d_name)))
+            && isOfKind(descriptor, entry, DT_REG, S_IFREG);
     });
 }
 
 FolderListing LocalFileSystem::listFolders(const DiskName &folder) const
 {
-    return scanFolder(folder.bytes, ListingOrder::Alphabetical, [](int descriptor, const dirent &entry, const QString &) {
+    return scanFolder(folder.bytes, ListingOrder::Alphabetical, [](int descriptor, const dirent &entry) {
         return isOfKind(descriptor, entry, DT_DIR, S_IFDIR);
     });
 }
