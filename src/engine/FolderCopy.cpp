@@ -5,11 +5,22 @@
 #include "platform/FilePattern.h"
 #include "platform/RenameFolder.h"
 
-#include <QHash>
+#include <string_view>
+#include <unordered_map>
 
+namespace {
+
+struct KeyHash {
+    size_t operator()(const QByteArray &key) const { return std::hash<std::string_view>()({key.constData(), size_t(key.size())}); }
+};
+
+} // namespace
+
+// The places are kept in a map whose entries stay where they are when another is removed: a run
+// removes and adds a key for every file it renames.
 struct FolderCopy::Names {
     QList<FolderEntry> entries;
-    QHash<QByteArray, int> places; // by key
+    std::unordered_map<QByteArray, int, KeyHash> places; // by key
     QByteArrayList diskNames;
     FileIdentity folder;
     bool ignoresCase = false;
@@ -26,7 +37,8 @@ struct FolderCopy::Names {
     int placeOf(const QByteArray &name) const
     {
         QByteArray folded;
-        return places.value(key(name, folded), -1);
+        const auto found = places.find(key(name, folded));
+        return found == places.end() ? -1 : found->second;
     }
     bool isListable(const FolderEntry &entry) const;
 };
@@ -62,7 +74,7 @@ FolderCopy::FolderCopy(FolderContents contents)
     m_names->diskNames.reserve(contents.entries.size());
     QByteArray folded;
     for (int place = 0; place < contents.entries.size(); ++place) {
-        m_names->places.insert(m_names->key(contents.entries.at(place).name, folded), place);
+        m_names->places.emplace(m_names->key(contents.entries.at(place).name, folded), place);
         m_names->diskNames.append(contents.entries.at(place).name);
     }
     m_names->entries = std::move(contents.entries);
@@ -80,14 +92,6 @@ bool FolderCopy::Names::isListable(const FolderEntry &entry) const
         reached = &entries.at(place);
     }
     return reached->isFile;
-}
-
-std::optional<FolderCopy> FolderCopy::read(const FileSystem &fileSystem, const DiskName &folder)
-{
-    FolderContents contents = fileSystem.readContents(folder);
-    if (contents.error)
-        return std::nullopt;
-    return FolderCopy(std::move(contents));
 }
 
 int FolderCopy::placeOf(const QByteArray &name) const
@@ -162,16 +166,16 @@ FileError CopiedFolder::rename(const DiskName &oldName, const DiskName &newName)
         return FileCondition::InvalidFileName;
     QByteArray oldFolded, newFolded;
     const QByteArray &oldKey = m_names->key(oldName.bytes, oldFolded);
-    const auto found = m_names->places.constFind(oldKey);
-    if (found == m_names->places.cend())
+    const auto found = m_names->places.find(oldKey);
+    if (found == m_names->places.end())
         return FileCondition::PathNotFound;
-    const int place = *found;
+    const int place = found->second;
     const QByteArray &newKey = m_names->key(newName.bytes, newFolded);
     if (newKey != oldKey) {
         if (m_names->places.contains(newKey))
             return FileCondition::NameTaken;
         m_names->places.erase(found);
-        m_names->places.insert(newKey, place);
+        m_names->places.emplace(newKey, place);
     }
     m_names->entries[place].name = newName.bytes;
     return {};

@@ -15,8 +15,6 @@ class FolderCopy final : public FileSystem {
 public:
     struct Names;
 
-    // The names of the folder, or nothing when it cannot be read.
-    static std::optional<FolderCopy> read(const FileSystem &fileSystem, const DiskName &folder);
     // A copy of names read already.
     explicit FolderCopy(FolderContents contents);
 

@@ -20,26 +20,40 @@ PlayedRun folderChanged(const RenameSettings &settings)
 
 // The failure the played run meets names the file as the disk holds it, since nothing is
 // renamed.
-std::optional<PlayedRun> playOnCopy(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings,
-                                    Names names)
+std::optional<PlayedRun> playOnce(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings,
+                                  Names names, RenameRun::LaterOrder order)
 {
-    const std::optional<FolderCopy> copy = FolderCopy::read(fileSystem, settings.folder);
-    if (!copy)
+    FolderContents contents = fileSystem.readContents(settings.folder);
+    if (contents.error)
         return std::nullopt;
-    if (copy->identity() != listed.folder)
+    if (contents.folder != listed.folder)
         return folderChanged(settings);
-    PlayWindow played(std::move(listed), *copy);
+    const FolderCopy copy(std::move(contents));
+    PlayWindow played(std::move(listed), copy);
     if (names == Names::Predicted)
         played.followStartNames();
-    RenameRun run(played, *copy);
+    RenameRun run(played, copy, nullptr, order);
     PlayedRun outcome{run.run(settings), {}};
     if (outcome.failure) {
         outcome.failure->nothingRenamed = true;
-        if (const int place = copy->placeOf(run.entryInHand().bytes); place >= 0)
-            outcome.failure->oldName = DiskName::textOf(copy->diskNameAt(place));
+        if (const int place = copy.placeOf(run.entryInHand().bytes); place >= 0)
+            outcome.failure->oldName = DiskName::textOf(copy.diskNameAt(place));
     }
     if (names == Names::Predicted)
         outcome.finalNames = played.namesNow();
+    return outcome;
+}
+
+// Whether a later pass meets a failure does not depend on the order it takes the names in, so
+// the play first takes them as the folder holds them, which needs no sort. Only a play that
+// fails is played again, on the folder read again, in the list's order, to name the file the run
+// would stop at.
+std::optional<PlayedRun> playOnCopy(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings,
+                                    Names names)
+{
+    std::optional<PlayedRun> outcome = playOnce(listed, fileSystem, settings, names, RenameRun::LaterOrder::AsStored);
+    if (outcome && outcome->failure && outcome->failure->kind != RenameFailure::Kind::FolderChanged)
+        outcome = playOnce(std::move(listed), fileSystem, settings, names, RenameRun::LaterOrder::Alphabetical);
     return outcome;
 }
 

@@ -10,7 +10,9 @@ RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
 }
 
 // A folder that cannot be read cannot be played; the run then meets the same fault at once.
-// A run that renamed nothing leaves the record of the one before.
+// A run that renamed nothing leaves the record of the one before. Once the play has passed, the
+// later passes need not put their names in order: only a failure, which a change made by
+// another program meanwhile could still bring, would show the order.
 std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings &settings)
 {
     if (std::optional<RenameFailure> refused = checkRun(m_window.listedFiles(), m_fileSystem, settings)) {
@@ -20,7 +22,7 @@ std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings 
     }
     const FileIdentity listed = m_window.listedFolder();
     RenameRecord record;
-    std::optional<RenameFailure> failure = RenameRun(m_window, m_fileSystem, &record).run(settings);
+    std::optional<RenameFailure> failure = RenameRun(m_window, m_fileSystem, &record, RenameRun::LaterOrder::AsStored).run(settings);
     if (!record.isEmpty()) {
         m_lastRun = std::move(record);
         m_lastFolder = settings.folder;

@@ -31,10 +31,11 @@ bool isLockedBy(RunKind kind, ControlRole role)
 
 } // namespace
 
-RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record)
+RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record, LaterOrder laterOrder)
     : m_window(window)
     , m_fileSystem(fileSystem)
     , m_record(record)
+    , m_laterOrder(laterOrder)
 {
 }
 
@@ -161,9 +162,9 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
 
 // A pass over the files of the list's pattern read again, which must come from the folder the
 // run renames in. Each name that the pass touches gets its new name from the rule, in the list's
-// order. The jpe pass touches names whose last three characters are "jpe" in any case; the
-// accent pass every name, but a file that this run has stepped already and whose name folding
-// leaves as it is needs nothing more. Only the touched names are put in order.
+// order or the folder's. The jpe pass touches names whose last three characters are "jpe" in any
+// case; the accent pass every name, but a file that this run has stepped already and whose name
+// folding leaves as it is needs nothing more. Only the touched names are put in order.
 RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
 {
     const FolderListing listing = m_fileSystem.listFiles(m_folder, m_window.filePattern(), ListingOrder::AsStored);
@@ -171,7 +172,8 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
         return changed;
     std::sort(m_stepped.begin(), m_stepped.end());
     QByteArrayList touched = namesTouchedBy(pass, listing.names);
-    sortFileNames(touched);
+    if (m_laterOrder == LaterOrder::Alphabetical)
+        sortFileNames(touched);
     for (const QByteArray &name : std::as_const(touched)) {
         m_entry = DiskName::fromBytes(name);
         const std::optional<QString> newName = laterNewName(pass, m_entry.text);

@@ -20,8 +20,14 @@ class RenameFolder;
 // is read again once, when the run ends.
 class RenameRun {
 public:
+    // The order a later pass takes the names it touches in: the list's, or the folder's own,
+    // which needs no sort. Without a failure the outcome is the same; with one, the order tells
+    // which file the run stops at.
+    enum class LaterOrder { Alphabetical, AsStored };
+
     // Each rename the run makes is added to `record`; a played run and an undo keep none.
-    RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record = nullptr);
+    RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record = nullptr,
+              LaterOrder laterOrder = LaterOrder::Alphabetical);
 
     // The failure that stopped the run, if one did.
     std::optional<RenameFailure> run(const RenameSettings &settings);
@@ -70,6 +76,7 @@ private:
     DiskName m_entry; // the file in hand as the folder holds it
     DiskName m_folder;
     RenameRecord *m_record;
+    LaterOrder m_laterOrder;
     int m_renamed = 0; // files that got a new name
     // The hashes of the names that files stood under after their step in this run, noted when
     // an accent pass follows, so that it leaves alone what it would not change. A file another

@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <functional>
 
 // The real file system with scripted faults. The rename numbered `failingRename` (counted from
@@ -13,6 +14,8 @@
 // through. Reading a drive's root made unready fails for the next `times` tries (for ever with
 // -1), as a drive without a medium does. With `ignoresCase`, folders find names in any letter
 // case, as vfat does: a rename onto another file's name in other letters is refused as taken.
+// Its folders hold their names in the reverse of their bytes' order, so that nothing can lean on
+// the folder's order agreeing with the list's.
 class ScriptedFileSystem final : public FileSystem {
 public:
     explicit ScriptedFileSystem(const FileSystem &real) : m_real(real) {}
@@ -31,6 +34,7 @@ public:
     FolderContents readContents(const DiskName &folder) const override
     {
         FolderContents contents = m_real.readContents(folder);
+        std::sort(contents.entries.begin(), contents.entries.end(), [](auto &a, auto &b) { return a.name > b.name; });
         contents.ignoresCase = ignoresCase;
         return contents;
     }
