@@ -5,48 +5,60 @@
 #include "platform/FilePattern.h"
 #include "platform/RenameFolder.h"
 
+#include "engine/PlaceIndex.h"
+
 #include <string_view>
 #include <unordered_map>
 
-namespace {
-
-struct KeyHash {
-    size_t operator()(const QByteArray &key) const { return std::hash<std::string_view>()({key.constData(), size_t(key.size())}); }
-};
-
-} // namespace
-
-// The places are kept in a map whose entries stay where they are when another is removed: a run
-// removes and adds a key for every file it renames.
+// Every name is held once, in one buffer: the folder's names as read, then each name a rename
+// gave, after them. A place's name is a span of that buffer, and the index finds a place by the
+// key of its name.
 struct FolderCopy::Names {
-    QList<FolderEntry> entries;
-    std::unordered_map<QByteArray, int, KeyHash> places; // by key
-    QByteArrayList diskNames;
+    struct Span {
+        quint32 start;
+        quint32 size;
+    };
+
+    QByteArray bytes;
+    std::vector<Span> diskSpans; // the names as the folder holds them on the disk
+    std::vector<Span> spans;     // the names as they stand in the copy
+    std::vector<bool> isFile;
+    std::unordered_map<int, QByteArray> linkTargets; // of the links to names of the folder
+    PlaceIndex index;
     FileIdentity folder;
     bool ignoresCase = false;
 
-    // What the folder finds a name by: its bytes, or its text in one letter case, made in
-    // `folded` so that the bytes are never copied.
-    const QByteArray &key(const QByteArray &name, QByteArray &folded) const
+    QByteArrayView view(Span span) const { return QByteArrayView(bytes).sliced(span.start, span.size); }
+    QByteArrayView nameAt(int place) const { return view(spans[size_t(place)]); }
+    Span append(QByteArrayView name)
     {
-        if (!ignoresCase)
-            return name;
-        folded = DiskName::textOf(name).toCaseFolded().toUtf8();
-        return folded;
+        const Span span{quint32(bytes.size()), quint32(name.size())};
+        bytes.append(name);
+        return span;
     }
-    int placeOf(const QByteArray &name) const
+
+    // What the folder finds a name by: its bytes, or its text in one letter case.
+    static QByteArray foldedKey(QByteArrayView name) { return DiskName::textOf(name).toCaseFolded().toUtf8(); }
+    QByteArray key(const QByteArray &name) const { return ignoresCase ? foldedKey(name) : name; }
+    static size_t hashOf(QByteArrayView key) { return std::hash<std::string_view>()({key.data(), size_t(key.size())}); }
+    bool holdsKey(int place, QByteArrayView key) const
     {
-        QByteArray folded;
-        const auto found = places.find(key(name, folded));
-        return found == places.end() ? -1 : found->second;
+        return ignoresCase ? foldedKey(nameAt(place)) == key : nameAt(place) == key;
     }
-    bool isListable(const FolderEntry &entry) const;
+    int placeOfKey(QByteArrayView key) const
+    {
+        return index.find(hashOf(key), [&](int place) { return holdsKey(place, key); });
+    }
+    int placeOf(const QByteArray &name) const { return placeOfKey(key(name)); }
+    bool isListable(int place) const;
 };
 
 namespace {
 
 // The kernel follows no more links than this in one lookup.
 constexpr int maxLinksFollowed = 40;
+
+using Names = FolderCopy::Names;
 
 class CopiedFolder final : public RenameFolder {
 public:
@@ -68,30 +80,36 @@ private:
 FolderCopy::FolderCopy(FolderContents contents)
     : m_names(std::make_shared<Names>())
 {
-    m_names->folder = contents.folder;
-    m_names->ignoresCase = contents.ignoresCase;
-    m_names->places.reserve(contents.entries.size());
-    m_names->diskNames.reserve(contents.entries.size());
-    QByteArray folded;
-    for (int place = 0; place < contents.entries.size(); ++place) {
-        m_names->places.emplace(m_names->key(contents.entries.at(place).name, folded), place);
-        m_names->diskNames.append(contents.entries.at(place).name);
+    Names &names = *m_names;
+    names.folder = contents.folder;
+    names.ignoresCase = contents.ignoresCase;
+    const qsizetype count = contents.entries.size();
+    names.diskSpans.reserve(size_t(count));
+    names.isFile.reserve(size_t(count));
+    names.index.reserve(count);
+    for (int place = 0; place < count; ++place) {
+        const FolderEntry &entry = contents.entries.at(place);
+        names.diskSpans.push_back(names.append(entry.name));
+        names.isFile.push_back(entry.isFile);
+        if (!entry.linkTarget.isEmpty())
+            names.linkTargets.emplace(place, entry.linkTarget);
+        names.index.insert(Names::hashOf(names.key(entry.name)), place);
     }
-    m_names->entries = std::move(contents.entries);
+    names.spans = names.diskSpans;
 }
 
 // A regular file, or a link that leads to one: through names of the folder as they stand in
 // the copy, or elsewhere as it did when the folder was read.
-bool FolderCopy::Names::isListable(const FolderEntry &entry) const
+bool FolderCopy::Names::isListable(int place) const
 {
-    const FolderEntry *reached = &entry;
-    for (int followed = 0; !reached->linkTarget.isEmpty(); ++followed) {
-        const int place = placeOf(reached->linkTarget);
+    for (int followed = 0;; ++followed) {
+        const auto link = linkTargets.find(place);
+        if (link == linkTargets.end())
+            return isFile[size_t(place)];
+        place = placeOf(link->second);
         if (place < 0 || followed == maxLinksFollowed)
             return false;
-        reached = &entries.at(place);
     }
-    return reached->isFile;
 }
 
 int FolderCopy::placeOf(const QByteArray &name) const
@@ -101,12 +119,12 @@ int FolderCopy::placeOf(const QByteArray &name) const
 
 QByteArray FolderCopy::nameAt(int place) const
 {
-    return m_names->entries.at(place).name;
+    return m_names->nameAt(place).toByteArray();
 }
 
 QByteArray FolderCopy::diskNameAt(int place) const
 {
-    return m_names->diskNames.at(place);
+    return m_names->view(m_names->diskSpans.at(size_t(place))).toByteArray();
 }
 
 FileIdentity FolderCopy::identity() const
@@ -121,10 +139,11 @@ FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns, L
     const FilePattern pattern(patterns);
     FolderListing listing;
     listing.folder = m_names->folder;
-    for (const FolderEntry &entry : std::as_const(m_names->entries)) {
-        if (!entry.name.startsWith('.') && m_names->isListable(entry)
-            && (pattern.matchesAll() || pattern.matches(DiskName::textOf(entry.name))))
-            listing.names.append(entry.name);
+    for (int place = 0; place < int(m_names->spans.size()); ++place) {
+        const QByteArrayView name = m_names->nameAt(place);
+        if (!name.startsWith('.') && m_names->isListable(place)
+            && (pattern.matchesAll() || pattern.matches(DiskName::textOf(name))))
+            listing.names.append(name.toByteArray());
     }
     if (order == ListingOrder::Alphabetical)
         sortFileNames(listing.names);
@@ -138,7 +157,13 @@ FolderListing FolderCopy::listFolders(const DiskName &) const
 
 FolderContents FolderCopy::readContents(const DiskName &) const
 {
-    return {m_names->entries, {}, m_names->folder, m_names->ignoresCase};
+    FolderContents contents{{}, {}, m_names->folder, m_names->ignoresCase};
+    for (int place = 0; place < int(m_names->spans.size()); ++place) {
+        const auto link = m_names->linkTargets.find(place);
+        contents.entries.append({m_names->nameAt(place).toByteArray(), m_names->isFile[size_t(place)],
+                                 link == m_names->linkTargets.end() ? QByteArray() : link->second});
+    }
+    return contents;
 }
 
 FileError FolderCopy::readFolder(const DiskName &) const
@@ -164,19 +189,18 @@ FileError CopiedFolder::rename(const DiskName &oldName, const DiskName &newName)
         return {};
     if (!isAllowedRename(oldName, newName))
         return FileCondition::InvalidFileName;
-    QByteArray oldFolded, newFolded;
-    const QByteArray &oldKey = m_names->key(oldName.bytes, oldFolded);
-    const auto found = m_names->places.find(oldKey);
-    if (found == m_names->places.end())
+    Names &names = *m_names;
+    const QByteArray oldKey = names.key(oldName.bytes);
+    const int place = names.placeOfKey(oldKey);
+    if (place < 0)
         return FileCondition::PathNotFound;
-    const int place = found->second;
-    const QByteArray &newKey = m_names->key(newName.bytes, newFolded);
+    const QByteArray newKey = names.key(newName.bytes);
     if (newKey != oldKey) {
-        if (m_names->places.contains(newKey))
+        if (names.placeOfKey(newKey) >= 0)
             return FileCondition::NameTaken;
-        m_names->places.erase(found);
-        m_names->places.emplace(newKey, place);
+        names.index.remove(Names::hashOf(oldKey), place);
+        names.index.insert(Names::hashOf(newKey), place);
     }
-    m_names->entries[place].name = newName.bytes;
+    names.spans[size_t(place)] = names.append(newName.bytes);
     return {};
 }
