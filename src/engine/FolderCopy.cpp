@@ -8,10 +8,9 @@
 #include "engine/PlaceIndex.h"
 
 #include <string_view>
-#include <unordered_map>
 
 // Every name is held once, in one buffer: the folder's names as read, then each name a rename
-// gave, after them. A place's name is a span of that buffer, and the index finds a place by the
+// gave, after them; the buffer is the one the folder was read into. A place's name is a span of that buffer, and the index finds a place by the
 // key of its name.
 struct FolderCopy::Names {
     struct Span {
@@ -23,7 +22,7 @@ struct FolderCopy::Names {
     std::vector<Span> diskSpans; // the names as the folder holds them on the disk
     std::vector<Span> spans;     // the names as they stand in the copy
     std::vector<bool> isFile;
-    std::unordered_map<int, QByteArray> linkTargets; // of the links to names of the folder
+    QHash<int, QByteArray> linkTargets; // of the links to names of the folder
     PlaceIndex index;
     FileIdentity folder;
     bool ignoresCase = false;
@@ -83,17 +82,16 @@ FolderCopy::FolderCopy(FolderContents contents)
     Names &names = *m_names;
     names.folder = contents.folder;
     names.ignoresCase = contents.ignoresCase;
-    const qsizetype count = contents.entries.size();
+    names.bytes = contents.names.bytes();
+    names.isFile = std::move(contents.isFile);
+    names.linkTargets = std::move(contents.linkTargets);
+    const qsizetype count = contents.size();
     names.diskSpans.reserve(size_t(count));
-    names.isFile.reserve(size_t(count));
     names.index.reserve(count);
     for (int place = 0; place < count; ++place) {
-        const FolderEntry &entry = contents.entries.at(place);
-        names.diskSpans.push_back(names.append(entry.name));
-        names.isFile.push_back(entry.isFile);
-        if (!entry.linkTarget.isEmpty())
-            names.linkTargets.emplace(place, entry.linkTarget);
-        names.index.insert(Names::hashOf(names.key(entry.name)), place);
+        const QByteArrayView name = contents.names.at(place);
+        names.diskSpans.push_back({quint32(contents.names.startOf(place)), quint32(name.size())});
+        names.index.insert(Names::hashOf(names.ignoresCase ? Names::foldedKey(name) : name), place);
     }
     names.spans = names.diskSpans;
 }
@@ -103,10 +101,10 @@ FolderCopy::FolderCopy(FolderContents contents)
 bool FolderCopy::Names::isListable(int place) const
 {
     for (int followed = 0;; ++followed) {
-        const auto link = linkTargets.find(place);
-        if (link == linkTargets.end())
+        const auto link = linkTargets.constFind(place);
+        if (link == linkTargets.cend())
             return isFile[size_t(place)];
-        place = placeOf(link->second);
+        place = placeOf(*link);
         if (place < 0 || followed == maxLinksFollowed)
             return false;
     }
@@ -157,12 +155,11 @@ FolderListing FolderCopy::listFolders(const DiskName &) const
 
 FolderContents FolderCopy::readContents(const DiskName &) const
 {
-    FolderContents contents{{}, {}, m_names->folder, m_names->ignoresCase};
-    for (int place = 0; place < int(m_names->spans.size()); ++place) {
-        const auto link = m_names->linkTargets.find(place);
-        contents.entries.append({m_names->nameAt(place).toByteArray(), m_names->isFile[size_t(place)],
-                                 link == m_names->linkTargets.end() ? QByteArray() : link->second});
-    }
+    FolderContents contents;
+    contents.folder = m_names->folder;
+    contents.ignoresCase = m_names->ignoresCase;
+    for (int place = 0; place < int(m_names->spans.size()); ++place)
+        contents.append(m_names->nameAt(place), m_names->isFile[size_t(place)], m_names->linkTargets.value(place));
     return contents;
 }
 

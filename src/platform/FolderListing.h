@@ -2,8 +2,12 @@
 
 #include "platform/FileCondition.h"
 #include "platform/FileIdentity.h"
+#include "platform/PackedNames.h"
 
 #include <QByteArrayList>
+#include <QHash>
+
+#include <vector>
 
 // The order a listing comes in: the user's alphabetical order, or the folder's own, which costs
 // no sort.
@@ -33,10 +37,26 @@ struct FolderEntry {
 
 // Every name of one folder, hidden ones and folders included, in the folder's own order, or
 // the reason the folder could not be read; which folder was read, and whether it finds a name
-// in any letter case, as vfat, exfat and case-folding ext4 folders do.
+// in any letter case, as vfat, exfat and case-folding ext4 folders do. The names are held in one
+// buffer, so that a large folder costs little more than its names.
 struct FolderContents {
-    QList<FolderEntry> entries;
+    PackedNames names;
+    std::vector<bool> isFile;
+    QHash<int, QByteArray> linkTargets; // by the link's place, for links to names of the folder
     FileError error;
     FileIdentity folder;
     bool ignoresCase = false;
+
+    qsizetype size() const { return names.size(); }
+    void append(QByteArrayView name, bool isRegularFile, const QByteArray &linkTarget = {})
+    {
+        if (!linkTarget.isEmpty())
+            linkTargets.insert(int(names.size()), linkTarget);
+        names.append(name);
+        isFile.push_back(isRegularFile);
+    }
+    FolderEntry entry(qsizetype place) const
+    {
+        return {names.at(place).toByteArray(), isFile[size_t(place)], linkTargets.value(int(place))};
+    }
 };

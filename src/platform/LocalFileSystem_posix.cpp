@@ -8,7 +8,6 @@
 #include "platform/SystemCalls_posix.h"
 #include "platform/UnopenedFolder.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -131,16 +130,19 @@ QByteArray sameFolderTarget(int folder, const dirent &entry)
 
 // Whether the folder finds a name in any letter case: a name of it looked up in another letter
 // case is found, although no entry is spelled so. Only the first name with letters is asked.
-bool ignoresCase(int folder, const QList<FolderEntry> &entries)
+bool ignoresCase(int folder, const PackedNames &names)
 {
-    for (const FolderEntry &entry : entries) {
-        const QString text = DiskName::textOf(entry.name);
+    for (qsizetype place = 0; place < names.size(); ++place) {
+        const QByteArrayView name = names.at(place);
+        const QString text = DiskName::textOf(name);
         const QString upper = text.toUpper();
         const QByteArray other = (upper != text ? upper : text.toLower()).toUtf8();
-        if (other == entry.name || !entry.name.isValidUtf8())
+        if (other == name || !name.isValidUtf8())
             continue;
-        if (std::any_of(entries.cbegin(), entries.cend(), [&](const FolderEntry &spelled) { return spelled.name == other; }))
-            return false;
+        for (qsizetype spelled = 0; spelled < names.size(); ++spelled) {
+            if (names.at(spelled) == other)
+                return false;
+        }
         struct stat status {};
         return ::fstatat(folder, other.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     }
@@ -177,15 +179,14 @@ FolderContents LocalFileSystem::readContents(const DiskName &folder) const
     contents.error = visitFolder(
         folder.bytes,
         [&](int descriptor, const dirent &entry) {
-            contents.entries.append({QByteArray(entry.d_name), isOfKind(descriptor, entry, DT_REG, S_IFREG),
-                                     sameFolderTarget(descriptor, entry)});
+            contents.append(entry.d_name, isOfKind(descriptor, entry, DT_REG, S_IFREG), sameFolderTarget(descriptor, entry));
         },
         [&](int descriptor, const FileIdentity &identity) {
             contents.folder = identity;
-            contents.ignoresCase = ignoresCase(descriptor, contents.entries);
+            contents.ignoresCase = ignoresCase(descriptor, contents.names);
         });
     if (contents.error)
-        contents.entries.clear();
+        return {{}, {}, {}, contents.error, {}, false};
     return contents;
 }
 

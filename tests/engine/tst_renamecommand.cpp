@@ -276,8 +276,9 @@ private:
     static QByteArrayList namesIn(const FileSystem &fileSystem, const DiskName &folder)
     {
         QByteArrayList names;
-        for (const FolderEntry &entry : fileSystem.readContents(folder).entries)
-            names << entry.name;
+        const FolderContents contents = fileSystem.readContents(folder);
+        for (qsizetype place = 0; place < contents.size(); ++place)
+            names << contents.names.at(place).toByteArray();
         std::sort(names.begin(), names.end());
         return names;
     }

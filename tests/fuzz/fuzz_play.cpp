@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
         if (name.isEmpty() || name.contains('/') || name == "." || name == ".." || keys.contains(key))
             continue;
         keys.insert(key);
-        contents.entries.append({name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray()});
+        contents.append(name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray());
     }
     const FolderCopy folder(contents);
     ScriptedWindow window(folder, QStringLiteral("/"), QString::fromUtf8(lines.at(1)));

@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <numeric>
 #include <functional>
 
 // The real file system with scripted faults. The rename numbered `failingRename` (counted from
@@ -33,9 +34,13 @@ public:
     FolderListing listFolders(const DiskName &folder) const override { return m_real.listFolders(folder); }
     FolderContents readContents(const DiskName &folder) const override
     {
-        FolderContents contents = m_real.readContents(folder);
-        std::sort(contents.entries.begin(), contents.entries.end(), [](auto &a, auto &b) { return a.name > b.name; });
-        contents.ignoresCase = ignoresCase;
+        const FolderContents real = m_real.readContents(folder);
+        std::vector<qsizetype> order(size_t(real.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return real.names.at(a) > real.names.at(b); });
+        FolderContents contents{{}, {}, {}, real.error, real.folder, ignoresCase};
+        for (const qsizetype place : order)
+            contents.append(real.names.at(place), real.isFile[size_t(place)], real.linkTargets.value(int(place)));
         return contents;
     }
     FileError readFolder(const DiskName &folder) const override
@@ -81,10 +86,13 @@ private:
         bool isTakenInOtherLetters(const DiskName &oldName, const DiskName &newName) const
         {
             const auto same = [](const QString &one, const QString &other) { return one.compare(other, Qt::CaseInsensitive) == 0; };
-            const QList<FolderEntry> entries = m_owner.m_real.readContents(m_path).entries;
-            return std::any_of(entries.begin(), entries.end(), [&](const FolderEntry &entry) {
-                return same(DiskName::textOf(entry.name), newName.text) && !same(DiskName::textOf(entry.name), oldName.text);
-            });
+            const FolderContents contents = m_owner.m_real.readContents(m_path);
+            for (qsizetype place = 0; place < contents.size(); ++place) {
+                const QString name = DiskName::textOf(contents.names.at(place));
+                if (same(name, newName.text) && !same(name, oldName.text))
+                    return true;
+            }
+            return false;
         }
 
         std::unique_ptr<RenameFolder> m_real;
