@@ -54,8 +54,11 @@ QByteArray digestOf(const QList<Name> &names)
 }
 
 // The fingerprint the sample folder gives for a folder that holds exactly these names.
-QByteArray folderDigestOf(QByteArrayList names)
+QByteArray folderDigestOf(const PackedNames &packed)
 {
+    QByteArrayList names;
+    for (qsizetype index = 0; index < packed.size(); ++index)
+        names.append(packed.at(index).toByteArray());
     std::sort(names.begin(), names.end());
     return digestOf(names);
 }
@@ -184,6 +187,7 @@ void Benchmark::measurePreview(SampleFolder &folder)
     MainWindowProgram program;
     program.pointAt(folder.path());
 
+    resetPeakMemory(); // the window's opening is measured on its own
     QElapsedTimer sinceTick;
     QElapsedTimer sinceQuestion;
     double longestPauseMs = 0;

@@ -115,9 +115,9 @@ int FolderCopy::placeOf(const QByteArray &name) const
     return m_names->placeOf(name);
 }
 
-QByteArray FolderCopy::nameAt(int place) const
+QByteArrayView FolderCopy::nameAt(int place) const
 {
-    return m_names->nameAt(place).toByteArray();
+    return m_names->nameAt(place);
 }
 
 QByteArray FolderCopy::diskNameAt(int place) const

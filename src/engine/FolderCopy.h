@@ -20,7 +20,8 @@ public:
 
     // The place of the name in the copy; -1 for a name the folder does not hold.
     int placeOf(const QByteArray &name) const;
-    QByteArray nameAt(int place) const;
+    // The name at the place as it stands in the copy, until the copy's next rename.
+    QByteArrayView nameAt(int place) const;
     // The name the folder holds at the place on the disk, which no play changes.
     QByteArray diskNameAt(int place) const;
     // The folder that was read.

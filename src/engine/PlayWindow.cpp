@@ -14,12 +14,11 @@ void PlayWindow::followStartNames()
 }
 
 // A name the folder no longer held at the start has none.
-QByteArrayList PlayWindow::namesNow() const
+PackedNames PlayWindow::namesNow() const
 {
-    QByteArrayList now;
-    now.reserve(qsizetype(m_startPlaces.size()));
+    PackedNames now;
     for (const int place : m_startPlaces)
-        now.append(place < 0 ? QByteArray() : m_copy.nameAt(place));
+        now.append(place < 0 ? QByteArrayView() : m_copy.nameAt(place));
     return now;
 }
 

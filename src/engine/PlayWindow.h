@@ -15,7 +15,7 @@ public:
     // Notes where the entries listed at the start stand in the copy, for namesNow.
     void followStartNames();
     // For each entry listed at the start, the name it has in the copy now.
-    QByteArrayList namesNow() const;
+    PackedNames namesNow() const;
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;

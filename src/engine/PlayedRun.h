@@ -4,7 +4,7 @@
 #include "engine/RenameFailure.h"
 #include "engine/RenameSettings.h"
 
-#include <QByteArrayList>
+#include "platform/PackedNames.h"
 
 #include <optional>
 
@@ -15,8 +15,9 @@ class FileSystem;
 struct PlayedRun {
     // The failure the run would meet, naming the file as the disk holds it; nothing is renamed.
     std::optional<RenameFailure> failure;
-    // For each listed entry, the name it would end with (also when the run is refused).
-    QByteArrayList finalNames;
+    // For each listed entry, the name it would end with (also when the run is refused), held in
+    // one buffer.
+    PackedNames finalNames;
 };
 
 // Nothing when the folder cannot be read, so that no play is possible. It touches nothing but

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
-
-#include <QByteArray>
+#include "platform/PackedNames.h"
 
 #include <vector>
 
@@ -18,14 +17,11 @@ public:
 
     bool isEmpty() const { return m_files.empty(); }
     int size() const { return int(m_files.size()); }
-    QByteArray before(int step) const { return name(2 * step); }
-    QByteArray after(int step) const { return name(2 * step + 1); }
+    QByteArray before(int step) const { return m_names.at(2 * step).toByteArray(); }
+    QByteArray after(int step) const { return m_names.at(2 * step + 1).toByteArray(); }
     const FileIdentity &file(int step) const { return m_files[size_t(step)]; }
 
 private:
-    QByteArray name(int place) const;
-
-    QByteArray m_names;
-    std::vector<qsizetype> m_ends; // where each name ends in m_names
+    PackedNames m_names; // before and after of each step
     std::vector<FileIdentity> m_files;
 };

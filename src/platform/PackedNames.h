@@ -6,14 +6,20 @@
 #include <vector>
 
 // Names held one after another in one buffer, each known by where it ends, so that a million
-// names cost little more than their bytes.
+// names cost little more than their bytes. The buffer holds at most 4 GiB.
 class PackedNames {
 public:
     qsizetype size() const { return qsizetype(m_ends.size()); }
+    bool isEmpty() const { return m_ends.empty(); }
     void append(QByteArrayView name)
     {
         m_bytes.append(name);
-        m_ends.push_back(m_bytes.size());
+        m_ends.push_back(quint32(m_bytes.size()));
+    }
+    void removeLast()
+    {
+        m_ends.pop_back();
+        m_bytes.truncate(isEmpty() ? 0 : m_ends.back());
     }
     QByteArrayView at(qsizetype index) const
     {
@@ -26,5 +32,5 @@ public:
 
 private:
     QByteArray m_bytes;
-    std::vector<qsizetype> m_ends;
+    std::vector<quint32> m_ends;
 };

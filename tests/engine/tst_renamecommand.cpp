@@ -203,7 +203,7 @@ private slots:
         if (message.isEmpty() && played) {
             const QMap<QByteArray, QByteArray> names = folder.namesByContent();
             for (int index = 0; index < listed.size(); ++index)
-                QCOMPARE(played->finalNames.at(index), names.value(listed.at(index)));
+                QCOMPARE(played->finalNames.at(index).toByteArray(), names.value(listed.at(index)));
             // The attribute step gives the owner the write bit and keeps every other bit.
             if (names.value(files.first()) != files.first())
                 QCOMPARE(modeOf(QFile::encodeName(folder.path()) + '/' + names.value(files.first())), mode_t(0640));

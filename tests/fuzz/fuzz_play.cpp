@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     }
     QSet<QString> finalKeys;
     for (int index = 0; index < window.fileCount(); ++index) {
-        const DiskName now = DiskName::fromBytes(played->finalNames.at(index));
+        const DiskName now = DiskName::fromBytes(played->finalNames.at(index).toByteArray());
         check(now == window.fileName(index) || isAllowedRename(window.fileName(index), now));
         finalKeys.insert(keyOf(now.text, contents));
     }

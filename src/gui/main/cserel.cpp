@@ -183,7 +183,7 @@ QString cserel::playedPreviewOf(int index)
         return played->failure->preview(File1->diskName(index).text);
     if (!played || index >= played->finalNames.size())
         return {};
-    const QByteArray &finalName = played->finalNames.at(index);
+    const QByteArrayView finalName = played->finalNames.at(index);
     if (finalName == File1->diskName(index).bytes)
         return QStringLiteral("(marad)");
     return QStringLiteral("→ ") + DiskName::textOf(finalName);
