@@ -2,7 +2,7 @@
 # Installs the Debian packages the program needs to build, run and be tested, when missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation desktop-file-utils appstream
+packages=(cmake g++ make libicu-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation desktop-file-utils appstream
           build-essential debhelper lintian)
 
 missing=()

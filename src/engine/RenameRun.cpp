@@ -185,7 +185,7 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     return std::nullopt;
 }
 
-QByteArrayList RenameRun::namesTouchedBy(LaterPass pass, const QByteArrayList &names)
+QByteArrayList RenameRun::namesTouchedBy(LaterPass pass, const QByteArrayList &names) const
 {
     QByteArrayList touched;
     for (const QByteArray &name : names) {

@@ -50,7 +50,7 @@ private:
     Failure wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure laterPass(RenameFolder &folder, LaterPass pass);
-    QByteArrayList namesTouchedBy(LaterPass pass, const QByteArrayList &names);
+    QByteArrayList namesTouchedBy(LaterPass pass, const QByteArrayList &names) const;
     std::optional<QString> laterNewName(LaterPass pass, const QString &name) const;
     Failure undoPass(RenameFolder &folder, RenameRecord &record);
 
