@@ -105,8 +105,8 @@ double Benchmark::measureRun(SampleFolder &folder, const RunConfiguration &confi
 void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &configuration, double checkedRunMs)
 {
     const QString label = QStringLiteral("play: ") + configuration.label;
-    announce(label, folder.fileCount());
     folder.reset();
+    announce(label, folder.fileCount());
     const RenameSettings settings = configuration.settings(folder.path());
     QuietWindow window(m_fileSystem, folder.path());
     std::optional<PlayedRun> played;
@@ -146,8 +146,8 @@ void Benchmark::measureUndo(SampleFolder &folder, const RunConfiguration &config
 void Benchmark::measureListing(SampleFolder &folder)
 {
     const QString label = QStringLiteral("listing: LocalFileSystem::listFiles *.*");
-    announce(label, folder.fileCount());
     folder.reset();
+    announce(label, folder.fileCount());
 
     // The previous result is dropped before each call, so no call pays for freeing another's.
     const DiskName path = DiskName::fromText(folder.path());
@@ -163,8 +163,8 @@ void Benchmark::measureListing(SampleFolder &folder)
 void Benchmark::measureWindowOpen(SampleFolder &folder, double limitMs)
 {
     const QString label = QStringLiteral("window: open the folder");
-    announce(label, folder.fileCount());
     folder.reset();
+    announce(label, folder.fileCount());
     QByteArrayList names;
     double realMs = 0;
     {
@@ -182,8 +182,8 @@ void Benchmark::measureWindowOpen(SampleFolder &folder, double limitMs)
 void Benchmark::measurePreview(SampleFolder &folder)
 {
     const QString label = QStringLiteral("window: longest pause, preview play");
-    announce(label, folder.fileCount());
     folder.reset();
+    announce(label, folder.fileCount());
     MainWindowProgram program;
     program.pointAt(folder.path());
 
@@ -223,6 +223,7 @@ void Benchmark::measureCaseChanges(SampleFolder &folder)
     using Rename = std::function<bool(RenameFolder &, int, const QByteArray &)>;
     const auto lowerEveryName = [&](const Rename &rename) {
         folder.reset();
+        resetPeakMemory();
         const QByteArrayList names = m_fileSystem.listFiles(DiskName::fromText(folder.path()), everyFile, ListingOrder::AsStored).names;
         const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         CaseBlindCalls calls(descriptor);
@@ -275,7 +276,8 @@ void Benchmark::measureWindowRun(SampleFolder &folder)
 }
 
 // The real and the floor calls take turns, so that both meet the same load of a shared
-// machine, and each keeps its best time. The run is only fairly compared when every call went
+// machine, and each keeps its best time; the peak memory is the real calls' own, from the moment
+// they reset it, once the sample names are back. The run is only fairly compared when every call went
 // through and the run and the floor left the same names, the names they must leave. Returns the
 // run's time.
 double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &comparison,
@@ -290,8 +292,10 @@ double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &co
     double floorMs = std::numeric_limits<double>::infinity();
     QByteArray realResult;
     QByteArray floorResult;
+    double realPeakMiB = 0;
     for (int round = 0; round < m_repetitions; ++round) {
         const RunOutcome once = measureRealRun();
+        realPeakMiB = std::max(realPeakMiB, peakResidentMiB());
         real.ms = std::min(real.ms, once.ms);
         if (!once.problem.isEmpty())
             real.problem = once.problem;
@@ -311,7 +315,7 @@ double Benchmark::compareRunWithFloor(SampleFolder &folder, const Comparison &co
         correct = false;
         note(comparison.label, folder.fileCount(), QStringLiteral("the run left the wrong names"));
     }
-    enter({comparison.label, folder.fileCount(), real.ms, floorMs, comparison.targetRatio, correct});
+    enter({comparison.label, folder.fileCount(), real.ms, floorMs, comparison.targetRatio, correct}, realPeakMiB);
     return real.ms;
 }
 
@@ -322,6 +326,7 @@ Benchmark::RunOutcome Benchmark::commandRun(SampleFolder &folder, const CommandC
                                             const CommandCall &measure)
 {
     folder.reset();
+    resetPeakMemory();
     QuietWindow window(m_fileSystem, folder.path());
     RenameCommand command(window, m_fileSystem);
     bool stoppedEarly = prepare(command).has_value();
@@ -336,6 +341,7 @@ Benchmark::RunOutcome Benchmark::windowRun(SampleFolder &folder, MainWindowProgr
     program.pointAt(folder.path());
     // The list shows the sample names again, laid out, as when the user clicks.
     folder.reset();
+    resetPeakMemory();
     program.fileList().refresh();
     program.settle();
     const double ms = millisecondsOf([&] { program.clickOk(); });
@@ -407,16 +413,16 @@ void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &lab
     enter({label, folder.fileCount(), realMs, floorMs, listingTargetRatio, correct, limitMs});
 }
 
-// Each measurement starts its own peak of memory.
+// Each measurement starts its own peak of memory, once the sample names are back.
 void Benchmark::announce(const QString &label, int fileCount)
 {
     m_progress << QStringLiteral("measuring %1, N=%2").arg(label).arg(fileCount) << Qt::endl;
     resetPeakMemory();
 }
 
-void Benchmark::enter(ResultTable::Row row)
+void Benchmark::enter(ResultTable::Row row, std::optional<double> peakMiB)
 {
-    row.peakMiB = peakResidentMiB();
+    row.peakMiB = peakMiB.value_or(peakResidentMiB());
     row.peakLimitMiB = m_peakLimitMiB;
     m_table.addRow(row);
 }

@@ -86,7 +86,8 @@ private:
     void compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
                                  QByteArrayList realNames, double limitMs = 0);
     void announce(const QString &label, int fileCount);
-    void enter(ResultTable::Row row);
+    // The row with the peak memory given, or else the peak since the measurement began.
+    void enter(ResultTable::Row row, std::optional<double> peakMiB = std::nullopt);
     void note(const QString &label, int fileCount, const QString &text);
 
     static constexpr double undoTargetRatio = 1.3;
