@@ -72,7 +72,7 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
         return std::nullopt;
     m_folder = settings.folder;
     const bool accentPass = settings.accentFolding && !settings.numbering;
-    m_notesSteps = accentPass;
+    m_notesSteps = settings.jpeRewrite || accentPass;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
     Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
@@ -88,6 +88,7 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
 RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
 {
     m_selectedCount = -1;
+    m_notesSteps = settings.jpeRewrite;
     const int count = m_window.fileCount();
     m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
@@ -164,14 +165,16 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
 // run renames in. Each name that the pass touches gets its new name from the rule, in the list's
 // order or the folder's. The jpe pass touches names whose last three characters are "jpe" in any
 // case; the accent pass every name, but a file that this run has stepped already and whose name
-// folding leaves as it is needs nothing more. Only the touched names are put in order.
+// folding leaves as it is needs nothing more. Only the touched names are put in order, and the
+// rest of the listing is let go before the pass renames.
 RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
 {
-    const FolderListing listing = m_fileSystem.listFiles(m_folder, m_window.filePattern(), ListingOrder::AsStored);
+    FolderListing listing = m_fileSystem.listFiles(m_folder, m_window.filePattern(), ListingOrder::AsStored);
     if (Failure changed = folderFailure(&folder, listing.folder))
         return changed;
     std::sort(m_stepped.begin(), m_stepped.end());
     QByteArrayList touched = namesTouchedBy(pass, listing.names);
+    listing = {};
     if (m_laterOrder == LaterOrder::Alphabetical)
         sortFileNames(touched);
     for (const QByteArray &name : std::as_const(touched)) {
@@ -179,8 +182,26 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
         const std::optional<QString> newName = laterNewName(pass, m_entry.text);
         if (!newName)
             return failure(RenameFailure::Kind::NameTooShort);
-        if (const Failure refused = fileStep(folder, *newName))
+        if (const Failure refused = fileStep(folder, *newName, identityStepped(name)))
             return refused;
+    }
+    return std::nullopt;
+}
+
+std::pair<const RenameRun::Stepped *, const RenameRun::Stepped *> RenameRun::stepsUnder(const QByteArray &name) const
+{
+    const auto [first, last] = std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{qHash(name), -1});
+    return {std::to_address(first), std::to_address(last)};
+}
+
+// The file this run renamed to the name, as the record knows it; nothing for a file the record
+// does not hold under that name.
+std::optional<FileIdentity> RenameRun::identityStepped(const QByteArray &name) const
+{
+    const auto [first, last] = stepsUnder(name);
+    for (const Stepped *step = first; m_record && step != last; ++step) {
+        if (step->recordStep >= 0 && m_record->after(step->recordStep) == name)
+            return m_record->file(step->recordStep);
     }
     return std::nullopt;
 }
@@ -192,7 +213,8 @@ QByteArrayList RenameRun::namesTouchedBy(LaterPass pass, const QByteArrayList &n
         const QString text = DiskName::textOf(name);
         if (pass == LaterPass::Jpe && !hasJpeExtension(text))
             continue;
-        if (pass == LaterPass::Accents && std::binary_search(m_stepped.cbegin(), m_stepped.cend(), qHash(name))) {
+        const auto [first, last] = stepsUnder(name);
+        if (pass == LaterPass::Accents && first != last) {
             const std::optional<QString> folded = foldedNewName(text);
             if (folded && DiskName::fromText(*folded).bytes == name)
                 continue;
@@ -257,23 +279,25 @@ void RenameRun::holdEntry(int index)
 }
 
 // New names are written in UTF-8.
-RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const QString &newName)
+RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped)
 {
-    return fileStep(folder, DiskName::fromText(newName));
+    return fileStep(folder, DiskName::fromText(newName), stepped);
 }
 
 // The record notes which file got the new name, as the attribute step found it just before,
-// so that only that file is given its old one back.
-RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &newName)
+// so that only that file is given its old one back. A file this run has stepped already keeps
+// the identity it had then and needs no second attribute step.
+RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped)
 {
-    FileIdentity file;
-    FileError error = folder.setArchiveOnly(m_entry, file);
+    FileIdentity file = stepped.value_or(FileIdentity());
+    FileError error = stepped ? FileError() : folder.setArchiveOnly(m_entry, file);
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
+        const bool renamed = newName.bytes != m_entry.bytes;
         if (m_notesSteps)
-            m_stepped.push_back(qHash(newName.bytes));
-        if (newName.bytes == m_entry.bytes)
+            m_stepped.push_back({qHash(newName.bytes), renamed && m_record ? m_record->size() : -1});
+        if (!renamed)
             return std::nullopt;
         ++m_renamed;
         if (m_record)

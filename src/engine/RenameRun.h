@@ -42,6 +42,11 @@ public:
 private:
     using Failure = std::optional<RenameFailure>;
     enum class LaterPass { Jpe, Accents };
+    struct Stepped {
+        size_t hash;
+        int recordStep;
+        bool operator<(const Stepped &other) const { return hash < other.hash; }
+    };
     using RunKind = NameRules::RunKind;
 
     Failure nevez(const RenameSettings &settings);
@@ -63,8 +68,10 @@ private:
     void setLocked(RunKind kind, bool locked);
 
     void holdEntry(int index);
-    Failure fileStep(RenameFolder &folder, const QString &newName);
-    Failure fileStep(RenameFolder &folder, const DiskName &newName);
+    Failure fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped = {});
+    Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
+    std::pair<const Stepped *, const Stepped *> stepsUnder(const QByteArray &name) const;
+    std::optional<FileIdentity> identityStepped(const QByteArray &name) const;
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
                           FileCondition condition = FileCondition::Other) const;
 
@@ -78,10 +85,12 @@ private:
     RenameRecord *m_record;
     LaterOrder m_laterOrder;
     int m_renamed = 0; // files that got a new name
-    // The hashes of the names that files stood under after their step in this run, noted when
-    // an accent pass follows, so that it leaves alone what it would not change. A file another
+    // The hashes of the names that files stood under after their step in this run, and the
+    // record's step that renamed them (-1 for none), noted when a later pass follows: the accent
+    // pass leaves alone what it would not change, and a later pass takes the identity of a file
+    // it renames again from the record instead of a second attribute step. A file another
     // program put under a name of the same hash meanwhile is left alone too; its name stays.
     bool m_notesSteps = false;
-    std::vector<size_t> m_stepped;
+    std::vector<Stepped> m_stepped;
     bool m_undoing = false;
 };
