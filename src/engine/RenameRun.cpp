@@ -190,7 +190,7 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
 
 std::pair<const RenameRun::Stepped *, const RenameRun::Stepped *> RenameRun::stepsUnder(const QByteArray &name) const
 {
-    const auto [first, last] = std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{qHash(name), -1});
+    const auto [first, last] = std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{quint32(qHash(name)), -1});
     return {std::to_address(first), std::to_address(last)};
 }
 
@@ -296,7 +296,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
     if (!error) {
         const bool renamed = newName.bytes != m_entry.bytes;
         if (m_notesSteps)
-            m_stepped.push_back({qHash(newName.bytes), renamed && m_record ? m_record->size() : -1});
+            m_stepped.push_back({quint32(qHash(newName.bytes)), renamed && m_record ? m_record->size() : -1});
         if (!renamed)
             return std::nullopt;
         ++m_renamed;

@@ -43,8 +43,8 @@ private:
     using Failure = std::optional<RenameFailure>;
     enum class LaterPass { Jpe, Accents };
     struct Stepped {
-        size_t hash;
-        int recordStep;
+        quint32 hash;
+        qint32 recordStep;
         bool operator<(const Stepped &other) const { return hash < other.hash; }
     };
     using RunKind = NameRules::RunKind;
@@ -88,8 +88,9 @@ private:
     // The hashes of the names that files stood under after their step in this run, and the
     // record's step that renamed them (-1 for none), noted when a later pass follows: the accent
     // pass leaves alone what it would not change, and a later pass takes the identity of a file
-    // it renames again from the record instead of a second attribute step. A file another
-    // program put under a name of the same hash meanwhile is left alone too; its name stays.
+    // it renames again from the record instead of a second attribute step. The hash has 32 bits,
+    // so that a step costs 8 bytes: a file another program put under a name of the same hash
+    // meanwhile is left alone by the accent pass too, and its name stays.
     bool m_notesSteps = false;
     std::vector<Stepped> m_stepped;
     bool m_undoing = false;
