@@ -3,7 +3,7 @@
 #include "platform/FileIdentity.h"
 #include "platform/PackedNames.h"
 
-#include <vector>
+#include <deque>
 
 // The renames of one run, first made first: each file's name before and after, as the folder
 // holds them, and which file got the new name. All names share one buffer, so a record of a few
@@ -23,5 +23,5 @@ public:
 
 private:
     PackedNames m_names; // before and after of each step
-    std::vector<FileIdentity> m_files;
+    std::deque<FileIdentity> m_files; // in blocks, as the names' ends
 };

@@ -188,10 +188,9 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     return std::nullopt;
 }
 
-std::pair<const RenameRun::Stepped *, const RenameRun::Stepped *> RenameRun::stepsUnder(const QByteArray &name) const
+std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> RenameRun::stepsUnder(const QByteArray &name) const
 {
-    const auto [first, last] = std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{quint32(qHash(name)), -1});
-    return {std::to_address(first), std::to_address(last)};
+    return std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{quint32(qHash(name)), -1});
 }
 
 // The file this run renamed to the name, as the record knows it; nothing for a file the record
@@ -199,7 +198,7 @@ std::pair<const RenameRun::Stepped *, const RenameRun::Stepped *> RenameRun::ste
 std::optional<FileIdentity> RenameRun::identityStepped(const QByteArray &name) const
 {
     const auto [first, last] = stepsUnder(name);
-    for (const Stepped *step = first; m_record && step != last; ++step) {
+    for (auto step = first; m_record && step != last; ++step) {
         if (step->recordStep >= 0 && m_record->after(step->recordStep) == name)
             return m_record->file(step->recordStep);
     }

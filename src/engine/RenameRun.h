@@ -6,6 +6,7 @@
 #include "engine/RenameSettings.h"
 #include "engine/RenameWindow.h"
 
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -70,7 +71,8 @@ private:
     void holdEntry(int index);
     Failure fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped = {});
     Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
-    std::pair<const Stepped *, const Stepped *> stepsUnder(const QByteArray &name) const;
+    using Steps = std::deque<Stepped>;
+    std::pair<Steps::const_iterator, Steps::const_iterator> stepsUnder(const QByteArray &name) const;
     std::optional<FileIdentity> identityStepped(const QByteArray &name) const;
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
                           FileCondition condition = FileCondition::Other) const;
@@ -92,6 +94,6 @@ private:
     // so that a step costs 8 bytes: a file another program put under a name of the same hash
     // meanwhile is left alone by the accent pass too, and its name stays.
     bool m_notesSteps = false;
-    std::vector<Stepped> m_stepped;
+    Steps m_stepped; // in blocks, so that it never moves as a whole
     bool m_undoing = false;
 };

@@ -3,10 +3,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-#include <vector>
+#include <deque>
 
 // Names held one after another in one buffer, each known by where it ends, so that a million
-// names cost little more than their bytes. The buffer holds at most 4 GiB.
+// names cost little more than their bytes. The buffer holds at most 4 GiB; the ends are kept in
+// blocks, so that a growing list never holds its ends twice while it moves them.
 class PackedNames {
 public:
     qsizetype size() const { return qsizetype(m_ends.size()); }
@@ -32,5 +33,5 @@ public:
 
 private:
     QByteArray m_bytes;
-    std::vector<quint32> m_ends;
+    std::deque<quint32> m_ends;
 };
