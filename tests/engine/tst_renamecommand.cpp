@@ -125,6 +125,8 @@ private slots:
         QTest::newRow("case-blind: jpe meets JPG") << Files{"a.jpe", "a.jpg"} << "*.*" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper, .jpeRewrite = true}
                                                    << none << 0 << "case-blind" << Names{"a.jpe", "a.jpg"} << refusal("a.jpe", "A.jpg", taken) << 0 << Names{};
         QTest::newRow("case-blind: case only") << Files{"a.txt", "B.TXT"} << "*.*" << lower << none << 0 << "case-blind" << Names{"a.txt", "b.txt"} << "" << 1 << Names{};
+        QTest::newRow("links in a loop") << Files{"\xC5\x90.txt", "l.txt>m.txt", "m.txt>l.txt"} << "*.*" << threePasses << none << 0 << ""
+                                         << Names{"l.txt", "m.txt", "o.txt"} << "" << 1 << Names{};
         QTest::newRow("link comes alive") << Files{"C.TXT", "a.txt", "á.txt>c.txt"} << "*.*" << threePasses << none << 0 << ""
                                           << Names{"C.TXT", "a.txt", "á.txt"} << refusal("á.txt", "a.txt", taken) << 0 << Names{};
 
