@@ -73,6 +73,7 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
     m_folder = settings.folder;
     const bool accentPass = settings.accentFolding && !settings.numbering;
     m_notesSteps = settings.jpeRewrite || accentPass;
+    m_stepped.reserve(m_notesSteps ? size_t(count) : 0);
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
     Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
@@ -90,6 +91,7 @@ RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
     m_selectedCount = -1;
     m_notesSteps = settings.jpeRewrite;
     const int count = m_window.fileCount();
+    m_stepped.reserve(m_notesSteps ? size_t(count) : 0);
     m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
     Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), m_window.listedFolder(), count,
@@ -175,6 +177,8 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     std::sort(m_stepped.begin(), m_stepped.end());
     QByteArrayList touched = namesTouchedBy(pass, listing.names);
     listing = {};
+    if (m_notesSteps)
+        m_stepped.reserve(m_stepped.size() + size_t(touched.size()));
     if (m_laterOrder == LaterOrder::Alphabetical)
         sortFileNames(touched);
     for (const QByteArray &name : std::as_const(touched)) {

@@ -6,7 +6,6 @@
 #include "engine/RenameSettings.h"
 #include "engine/RenameWindow.h"
 
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -71,7 +70,7 @@ private:
     void holdEntry(int index);
     Failure fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped = {});
     Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
-    using Steps = std::deque<Stepped>;
+    using Steps = std::vector<Stepped>;
     std::pair<Steps::const_iterator, Steps::const_iterator> stepsUnder(const QByteArray &name) const;
     std::optional<FileIdentity> identityStepped(const QByteArray &name) const;
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
@@ -94,6 +93,6 @@ private:
     // so that a step costs 8 bytes: a file another program put under a name of the same hash
     // meanwhile is left alone by the accent pass too, and its name stays.
     bool m_notesSteps = false;
-    Steps m_stepped; // in blocks, so that it never moves as a whole
+    Steps m_stepped; // reserved before each pass, so that it grows once a pass
     bool m_undoing = false;
 };
