@@ -72,8 +72,7 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
         return std::nullopt;
     m_folder = settings.folder;
     const bool accentPass = settings.accentFolding && !settings.numbering;
-    m_notesSteps = settings.jpeRewrite || accentPass;
-    m_stepped.reserve(m_notesSteps ? size_t(count) : 0);
+    noteSteps(settings.jpeRewrite || accentPass, count);
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
     Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
@@ -89,9 +88,8 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
 RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
 {
     m_selectedCount = -1;
-    m_notesSteps = settings.jpeRewrite;
     const int count = m_window.fileCount();
-    m_stepped.reserve(m_notesSteps ? size_t(count) : 0);
+    noteSteps(settings.jpeRewrite, count);
     m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
     Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), m_window.listedFolder(), count,
@@ -190,6 +188,14 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
             return refused;
     }
     return std::nullopt;
+}
+
+// A main pass of `count` files steps each at most once.
+void RenameRun::noteSteps(bool notes, int count)
+{
+    m_notesSteps = notes;
+    if (notes)
+        m_stepped.reserve(size_t(count));
 }
 
 std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> RenameRun::stepsUnder(const QByteArray &name) const

@@ -71,6 +71,7 @@ private:
     Failure fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped = {});
     Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
     using Steps = std::vector<Stepped>;
+    void noteSteps(bool notes, int count);
     std::pair<Steps::const_iterator, Steps::const_iterator> stepsUnder(const QByteArray &name) const;
     std::optional<FileIdentity> identityStepped(const QByteArray &name) const;
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
