@@ -37,7 +37,8 @@ struct FolderEntry {
 
 // Every name of one folder, hidden ones and folders included, in the folder's own order, or
 // the reason the folder could not be read; which folder was read, and whether it finds a name
-// in any letter case, as vfat, exfat and case-folding ext4 folders do. The names are held in one
+// in any letter case, as vfat, exfat and case-folding ext4 folders do (a vfat or exfat disk counts
+// as one also where its mount tells spellings apart, since a camera will not). The names are held in one
 // buffer, so that a large folder costs little more than its names.
 struct FolderContents {
     PackedNames names;

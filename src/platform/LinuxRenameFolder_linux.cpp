@@ -101,6 +101,6 @@ FileIdentity LinuxRenameFolder::identify(const DiskName &name)
 mode_t LinuxRenameFolder::writeBits()
 {
     if (!m_singleReadOnlyFlag)
-        m_singleReadOnlyFlag = keepsSingleReadOnlyFlag(mountTypeOf(m_descriptor));
+        m_singleReadOnlyFlag = keepsSingleReadOnlyFlag(m_calls.mountType(m_descriptor));
     return *m_singleReadOnlyFlag ? (S_IWUSR | S_IWGRP | S_IWOTH) : S_IWUSR;
 }

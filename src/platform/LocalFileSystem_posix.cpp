@@ -4,6 +4,7 @@
 #include "platform/FileNameOrder.h"
 #include "platform/FilePattern.h"
 #include "platform/LinuxRenameFolder_linux.h"
+#include "platform/MountTable_linux.h"
 #include "platform/ParkedName.h"
 #include "platform/SystemCalls_posix.h"
 #include "platform/UnopenedFolder.h"
@@ -183,7 +184,7 @@ FolderContents LocalFileSystem::readContents(const DiskName &folder) const
         },
         [&](int descriptor, const FileIdentity &identity) {
             contents.folder = identity;
-            contents.ignoresCase = ignoresCase(descriptor, contents.names);
+            contents.ignoresCase = isCaseBlindElsewhere(mountTypeOf(descriptor)) || ignoresCase(descriptor, contents.names);
         });
     if (contents.error)
         return {{}, {}, {}, contents.error, {}, false};

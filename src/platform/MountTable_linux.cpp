@@ -69,14 +69,25 @@ QByteArray mountTypeOf(int descriptor)
     return {};
 }
 
+namespace {
+
+// What a FUSE program names itself after "fuse.", in lower case; empty for other mounts.
+QByteArray fuseSubtype(const QByteArray &type)
+{
+    const qsizetype dot = type.indexOf('.');
+    return type.startsWith("fuse") && dot >= 0 ? type.mid(dot + 1).toLower() : QByteArray();
+}
+
+} // namespace
+
 bool keepsSingleReadOnlyFlag(const QByteArray &type)
 {
     static const QSet<QByteArray> kernelDrivers = {"vfat", "msdos", "exfat", "ntfs", "ntfs3"};
-    if (kernelDrivers.contains(type))
-        return true;
-    const qsizetype dot = type.indexOf('.');
-    if (!type.startsWith("fuse") || dot < 0)
-        return false;
-    const QByteArray subtype = type.mid(dot + 1).toLower();
-    return subtype.contains("fat") || subtype.contains("ntfs");
+    const QByteArray subtype = fuseSubtype(type);
+    return kernelDrivers.contains(type) || subtype.contains("fat") || subtype.contains("ntfs");
+}
+
+bool isCaseBlindElsewhere(const QByteArray &type)
+{
+    return type == "vfat" || type == "msdos" || type == "exfat" || fuseSubtype(type).contains("fat");
 }

@@ -27,3 +27,7 @@ QByteArray mountTypeOf(int descriptor);
 // vfat, exfat and NTFS keep one read-only flag for everybody instead of permission bits, also
 // when a FUSE program serves them and names itself in the mount's type.
 bool keepsSingleReadOnlyFlag(const QByteArray &type);
+
+// vfat and exfat disks (memory cards, USB sticks) are read by cameras and other systems that find
+// a name in any letter case, whatever this mount does.
+bool isCaseBlindElsewhere(const QByteArray &type);

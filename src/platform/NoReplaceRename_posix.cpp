@@ -2,6 +2,7 @@
 
 #include "platform/AllowedRename.h"
 #include "platform/ErrnoCondition_posix.h"
+#include "platform/MountTable_linux.h"
 #include "platform/ParkedName.h"
 
 #include <cerrno>
@@ -39,6 +40,8 @@ FileError NoReplaceRename::rename(int folder, const DiskName &oldName, const Dis
         return {};
     if (!isAllowedRename(oldName, newName))
         return FileCondition::InvalidFileName;
+    if (hasCaseTwin(folder, oldName, newName))
+        return FileCondition::NameTaken;
 
     const int error = moveWithoutReplacing(folder, from, to);
     if (error == EEXIST && oldName.text.compare(newName.text, Qt::CaseInsensitive) == 0 && ignoresCase(folder, from, to))
@@ -140,18 +143,42 @@ bool NoReplaceRename::ignoresCase(int folder, const QByteArray &from, const QByt
     return !isSpelled(folder, to);
 }
 
-// The folder is read once, so a run of case changes takes time in proportion to the folder,
-// not to its square. Should another program add the spelling meanwhile, the new name is found
-// taken at the second step and the file is put back: nothing is replaced.
+// FAT and exFAT disks are read by cameras and other systems that find names without regard to
+// case, so there a name that another entry spells in other letter case counts as taken, also
+// where the mount itself tells spellings apart (vfat mounted with iocharset=utf8).
+bool NoReplaceRename::hasCaseTwin(int folder, const DiskName &oldName, const DiskName &newName)
+{
+    if (!m_refusesCaseTwins)
+        m_refusesCaseTwins = isCaseBlindElsewhere(m_calls.mountType(folder));
+    if (!*m_refusesCaseTwins)
+        return false;
+    if (!readSpellings(folder))
+        return true;
+    const QString key = newName.text.toCaseFolded();
+    return m_foldedNames.value(key) > (oldName.text.toCaseFolded() == key ? 1 : 0);
+}
+
 bool NoReplaceRename::isSpelled(int folder, const QByteArray &name)
 {
-    if (!m_spellings) {
-        QSet<QByteArray> names;
-        if (m_calls.readNames(folder, &names) != 0)
-            return true;
-        m_spellings = std::move(names);
+    return !readSpellings(folder) || m_spellings->contains(name);
+}
+
+// The folder is read once, so a run of case changes takes time in proportion to the folder,
+// not to its square. Should another program add a spelling meanwhile, the new name is found
+// taken at the second step and the file is put back: nothing is replaced.
+bool NoReplaceRename::readSpellings(int folder)
+{
+    if (m_spellings)
+        return true;
+    QSet<QByteArray> names;
+    if (m_calls.readNames(folder, &names) != 0)
+        return false;
+    if (m_refusesCaseTwins.value_or(false)) {
+        for (const QByteArray &name : std::as_const(names))
+            ++m_foldedNames[DiskName::textOf(name).toCaseFolded()];
     }
-    return m_spellings->contains(name);
+    m_spellings = std::move(names);
+    return true;
 }
 
 void NoReplaceRename::noteRenamed(const QByteArray &from, const QByteArray &to)
@@ -160,6 +187,10 @@ void NoReplaceRename::noteRenamed(const QByteArray &from, const QByteArray &to)
         return;
     m_spellings->remove(from);
     m_spellings->insert(to);
+    if (m_refusesCaseTwins.value_or(false)) {
+        --m_foldedNames[DiskName::textOf(from).toCaseFolded()];
+        ++m_foldedNames[DiskName::textOf(to).toCaseFolded()];
+    }
 }
 
 bool NoReplaceRename::isFile(int folder, const QByteArray &name, const FileIdentity &file)

@@ -4,6 +4,7 @@
 #include "platform/FileCondition.h"
 #include "platform/SystemCalls_posix.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 
@@ -31,12 +32,17 @@ private:
     bool ignoresCase(int folder, const QByteArray &from, const QByteArray &to);
     bool isFile(int folder, const QByteArray &name, const FileIdentity &file);
     bool isSpelled(int folder, const QByteArray &name);
+    bool hasCaseTwin(int folder, const DiskName &oldName, const DiskName &newName);
+    bool readSpellings(int folder);
     void noteRenamed(const QByteArray &from, const QByteArray &to);
 
     SystemCalls &m_calls;
     unsigned m_temporaryCount = 0;
     QByteArray m_parkedName;
-    // The folder's names as it spells them, read at the first change of letter case that needs
-    // them and kept up with this routine's own renames.
+    // The folder's names as it spells them, read at the first rename that needs them and kept up
+    // with this routine's own renames; on disks that refuse case twins also how many names fold
+    // to each text.
     std::optional<QSet<QByteArray>> m_spellings;
+    QHash<QString, int> m_foldedNames;
+    std::optional<bool> m_refusesCaseTwins;
 };

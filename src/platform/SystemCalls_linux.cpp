@@ -1,5 +1,7 @@
 #include "platform/SystemCalls_posix.h"
 
+#include "platform/MountTable_linux.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
@@ -103,4 +105,9 @@ int KernelCalls::changeMode(int handle, mode_t mode)
 {
     const std::string path = "/proc/self/fd/" + std::to_string(handle);
     return retryingInterrupts([&] { return ::chmod(path.c_str(), mode); });
+}
+
+QByteArray KernelCalls::mountType(int folder)
+{
+    return mountTypeOf(folder);
 }

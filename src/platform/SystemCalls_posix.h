@@ -37,6 +37,9 @@ public:
     virtual int openEntry(int folder, const char *name, int *handle, struct stat *status) = 0;
     // Changes the mode of the file that a handle of openEntry names.
     virtual int changeMode(int handle, mode_t mode) = 0;
+    // The type of the mount that holds the folder, as the mount table names it ("ext4", "vfat");
+    // empty when it cannot be told.
+    virtual QByteArray mountType(int folder) = 0;
 
     static SystemCalls &real();
 };
@@ -53,4 +56,5 @@ public:
     int readNames(int folder, QSet<QByteArray> *names) override;
     int openEntry(int folder, const char *name, int *handle, struct stat *status) override;
     int changeMode(int handle, mode_t mode) override;
+    QByteArray mountType(int folder) override;
 };

@@ -18,11 +18,13 @@ namespace {
 // without regard to case and refuses a no-replace rename onto another spelling of an existing
 // name. "fuse" ignores case too but, as exfat-fuse, has no no-replace flag and no hard links,
 // gives each spelling its own inode number, and lets a plain rename onto another spelling succeed
-// without doing anything. "links" tells spellings apart and has hard links but no flag.
+// without doing anything. "links" tells spellings apart and has hard links but no flag. "utf8 vfat"
+// is vfat mounted with iocharset=utf8, which tells spellings apart as the mount table shows.
 class FakeFolderCalls final : public SystemCalls {
 public:
     explicit FakeFolderCalls(const QString &kind)
-        : m_ignoresCase(kind != u"links"), m_knowsNoReplaceFlag(kind == u"vfat"), m_hasLinks(kind != u"fuse")
+        : m_ignoresCase(kind == u"vfat" || kind == u"fuse"), m_knowsNoReplaceFlag(kind.endsWith(u"vfat")),
+          m_hasLinks(kind != u"fuse"), m_mountType(kind.endsWith(u"vfat") ? "vfat" : "fuseblk")
     {
     }
 
@@ -73,6 +75,7 @@ public:
     int readStatus(int, const char *, struct stat *) override { return ENOSYS; }
     int openEntry(int, const char *, int *, struct stat *) override { return ENOSYS; }
     int changeMode(int, mode_t) override { return ENOSYS; }
+    QByteArray mountType(int) override { return m_mountType; }
 
 private:
     QByteArray key(const QByteArray &name) const { return m_ignoresCase ? QString::fromUtf8(name).toLower().toUtf8() : name; }
@@ -93,6 +96,7 @@ private:
     bool m_ignoresCase;
     bool m_knowsNoReplaceFlag;
     bool m_hasLinks;
+    QByteArray m_mountType;
     QMap<QByteArray, std::pair<QByteArray, size_t>> m_entries; // spelling and inode number by key
 };
 
@@ -136,6 +140,9 @@ private slots:
         QTest::newRow("fuse: case only") << "fuse" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
         QTest::newRow("other file so spelled") << "links" << Names{"KÉP.JPG", "kép.jpg"} << "kép.jpg" << 0 << taken
                                                << Names{"KÉP.JPG", "kép.jpg"};
+        QTest::newRow("utf8 vfat: case only") << "utf8 vfat" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
+        QTest::newRow("utf8 vfat: case twin of another file") << "utf8 vfat" << Names{"kép.jpg", "KÉP2.JPG"} << "kép2.jpg" << 0
+                                                              << taken << Names{"KÉP2.JPG", "kép.jpg"};
         QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
         QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
         QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{".atnevezes-1-A.TXT"};
