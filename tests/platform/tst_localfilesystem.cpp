@@ -79,39 +79,8 @@ private slots:
         QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
     }
 
-    // The folder holds a.txt, and B.TXT under a second name b.txt, a hard link.
-    void renameOutcomes_data()
-    {
-        QTest::addColumn<QString>("oldName");
-        QTest::addColumn<QString>("newName");
-        QTest::addColumn<FileError>("result");
-        QTest::addColumn<QStringList>("after");
-
-        const FileError taken = FileCondition::NameTaken;
-        const QStringList unchanged = {"B.TXT", "a.txt", "b.txt"};
-        QTest::newRow("case only") << "a.txt" << "A.TXT" << FileError() << QStringList{"A.TXT", "B.TXT", "b.txt"};
-        QTest::newRow("taken") << "a.txt" << "B.TXT" << taken << unchanged;
-        QTest::newRow("other name of the same file") << "b.txt" << "B.TXT" << taken << unchanged;
-        QTest::newRow("gone") << "x.txt" << "y.txt" << FileError(FileCondition::PathNotFound) << unchanged;
-    }
-
-    void renameOutcomes()
-    {
-        QFETCH(QString, oldName);
-        QFETCH(QString, newName);
-        TemporaryFolder folder;
-        folder.create("a.txt", "a");
-        folder.create("B.TXT", "b");
-        QCOMPARE(::link(QFile::encodeName(folder.filePath("B.TXT")).constData(),
-                        QFile::encodeName(folder.filePath("b.txt")).constData()), 0);
-        const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
-
-        QTEST(opened->rename(DiskName::fromText(oldName), DiskName::fromText(newName)), "result");
-        QTEST(folder.entries(), "after");
-    }
-
     // Volumes are listed without reading them, each labelled here by its source; the single
-    // read-only flag is told by mount type.
+    // read-only flag and the disks read without regard to case are told by mount type.
     void sampleMountTableIsRead()
     {
         const QList<Mount> mounts = parseMountTable(sampleTable);
@@ -121,12 +90,15 @@ private slots:
         QCOMPARE(listed, (QStringList{"/|/dev/vda1", "/tmp|tmpfs", "/run/media/anna/FOTO KARTYA|/dev/sdb1", "/mnt/old|/dev/sdd1",
                                       "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:", "/media/kép|/dev/sdf1"}));
         QCOMPARE(mounts.last().mountPoint.bytes, QByteArray("/media/k\xE9p")); // reached by its own bytes
-        QStringList singleFlag;
+        QStringList singleFlag, caseBlind;
         for (const Mount &mount : mounts) {
             if (keepsSingleReadOnlyFlag(mount.type))
                 singleFlag << mount.mountPoint.text;
+            if (isCaseBlindElsewhere(mount.type))
+                caseBlind << mount.mountPoint.text;
         }
         QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs", "/media/kép"}));
+        QCOMPARE(caseBlind, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/kép"}));
     }
 
     // Roots come in no particular order: a later mount may be deeper or shallower. Paths below the

@@ -1,0 +1,102 @@
+#include "platform/LocalFileSystem.h"
+#include "support/TemporaryFolder.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(FileError)
+
+namespace {
+
+// The rename routine on the disk that holds the temporary folder: the host's own, or in the
+// disk tests' virtual machine each file system under its kernel driver. DISK_TEST_CASE_BLIND=1
+// says the disk finds names in any letter case, or is one that cameras read so.
+const bool caseBlind = qgetenv("DISK_TEST_CASE_BLIND") == "1";
+
+// "b=>a" is a hard link b to the file a, "b->a" a symbolic link; any other entry is a file that
+// holds its own name. Answers 0, or -1 when the disk cannot hold the entry.
+int makeEntry(const TemporaryFolder &folder, const QByteArray &entry)
+{
+    const QByteArray path = QFile::encodeName(folder.path()) + '/';
+    if (const qsizetype arrow = entry.indexOf("=>"); arrow > 0)
+        return ::link(path + entry.mid(arrow + 2), path + entry.first(arrow));
+    if (const qsizetype arrow = entry.indexOf("->"); arrow > 0)
+        return ::symlink(entry.mid(arrow + 2), path + entry.first(arrow));
+    const int file = ::open(path + entry, O_CREAT | O_EXCL | O_WRONLY, 0644);
+    const bool written = file >= 0 && ::write(file, entry.constData(), size_t(entry.size())) == entry.size();
+    if (file >= 0)
+        ::close(file);
+    return written ? 0 : -1;
+}
+
+} // namespace
+
+class TestDiskRename : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The first entry gets the new name. No file content may go missing, whatever the result.
+    void rename_data()
+    {
+        QTest::addColumn<QByteArrayList>("entries");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<FileError>("result");
+        QTest::addColumn<QStringList>("after");
+
+        const FileError ok, taken = FileCondition::NameTaken;
+        QTest::newRow("free name") << QByteArrayList{"a.jpg"} << "b.jpg" << ok << QStringList{"b.jpg"};
+        QTest::newRow("taken name") << QByteArrayList{"a.jpg", "b.jpg"} << "b.jpg" << taken << QStringList{"a.jpg", "b.jpg"};
+        QTest::newRow("case only") << QByteArrayList{"a.jpg"} << "A.JPG" << ok << QStringList{"A.JPG"};
+        QTest::newRow("accented case change") << QByteArrayList{"árvíz.jpg"} << "ÁRVÍZ.JPG" << ok << QStringList{"ÁRVÍZ.JPG"};
+        QTest::newRow("case twin of another file") << QByteArrayList{"a.jpg", "B.JPG"} << "b.jpg" << (caseBlind ? taken : ok)
+                                                   << (caseBlind ? QStringList{"B.JPG", "a.jpg"} : QStringList{"B.JPG", "b.jpg"});
+        QTest::newRow("legacy name") << QByteArrayList{"\xE1rv\xEDz.jpg"} << "árvíz.jpg" << ok << QStringList{"árvíz.jpg"};
+        QTest::newRow("hard link of the file") << QByteArrayList{"a.jpg", "b.jpg=>a.jpg"} << "b.jpg" << taken
+                                               << QStringList{"a.jpg", "b.jpg"};
+        QTest::newRow("symbolic link to nowhere") << QByteArrayList{"a.jpg", "b.jpg->none"} << "b.jpg" << taken
+                                                  << QStringList{"a.jpg", "b.jpg"};
+    }
+    void rename()
+    {
+        QFETCH(QByteArrayList, entries);
+        QFETCH(QString, newName);
+        TemporaryFolder folder;
+        for (const QByteArray &entry : entries) {
+            if (makeEntry(folder, entry) != 0)
+                QSKIP(qPrintable(QStringLiteral("This disk cannot hold %1").arg(DiskName::textOf(entry))));
+        }
+        const QList<QByteArray> contents = folder.namesByContent().keys();
+
+        const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
+        QTEST(opened->rename(DiskName::fromBytes(entries.first()), DiskName::fromText(newName)), "result");
+        QTEST(folder.entries(), "after");
+        QCOMPARE(folder.namesByContent().keys(), contents);
+    }
+
+    // The play meets the same taken names as the run.
+    void playTellsCaseAsRun()
+    {
+        TemporaryFolder folder;
+        folder.createAll({"a.jpg"});
+        QCOMPARE(m_fileSystem.readContents(folder.diskPath()).ignoresCase, caseBlind);
+    }
+
+    void attributeStepMakesFileWritable()
+    {
+        TemporaryFolder folder;
+        folder.createAll({"a.jpg"});
+        QVERIFY(QFile::setPermissions(folder.filePath("a.jpg"), QFile::ReadOwner));
+        FileIdentity file;
+        QCOMPARE(m_fileSystem.openFolder(folder.diskPath())->setArchiveOnly(DiskName::fromBytes("a.jpg"), file), FileError());
+        QVERIFY(QFileInfo(folder.filePath("a.jpg")).permissions() & QFile::WriteOwner);
+    }
+
+private:
+    LocalFileSystem m_fileSystem;
+};
+
+QTEST_GUILESS_MAIN(TestDiskRename)
+#include "tst_diskrename.moc"
