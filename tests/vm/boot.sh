@@ -4,7 +4,8 @@
 #   vm_boot INITRAMFS JOB LOG [DISK...]
 #       runs the shell script JOB (its folder is writable from inside) on the host's own system,
 #       with each disk image attached as /dev/vda, /dev/vdb and so on; the machine's console
-#       goes to LOG. Returns when the machine is off.
+#       goes to LOG. Returns when the machine is off. With VM_PIDFILE set, QEMU's process number
+#       is written there, so that the machine can be cut off.
 
 vm_kernel=${VM_KERNEL:-/var/cache/atnevezes-vm}
 vm_source=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -28,7 +29,9 @@ vm_boot() {
     for image in "$@"; do
         disks+=(-drive "file=$image,if=virtio,format=raw,cache=writeback")
     done
-    qemu-system-x86_64 -accel tcg,thread=multi -cpu max -smp 2 -m 2048 -nographic -vga none -no-reboot -nic none \
+    local pidfile=()
+    [ -z "${VM_PIDFILE:-}" ] || pidfile=(-pidfile "$VM_PIDFILE")
+    qemu-system-x86_64 "${pidfile[@]}" -accel tcg,thread=multi -cpu max -smp 2 -m 2048 -nographic -vga none -no-reboot -nic none \
         -kernel "$vm_kernel/vmlinuz" -initrd "$initramfs" \
         -append "console=ttyS0 quiet loglevel=3 panic=-1 job=$job" \
         -fsdev local,id=host,path=/,security_model=none,readonly=on,multidevs=remap \

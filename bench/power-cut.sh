@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Cuts the power of a virtual machine (its QEMU is killed) while the program renames photos just
+# copied onto a vfat or exfat card, or right after the run reported its end, then looks at the
+# card: fsck on the host, and a second boot that lists it read-only under the kernel's driver.
+# Prints per cut the photos lost (no file holds them whole), emptied (a file that holds none of
+# them whole) and duplicated (held by more than one file), and fsck's verdict.
+# Needs what tests/vm/disk-tests.sh needs (scripts/install-dependencies.sh).
+# Usage: bash bench/power-cut.sh [CUTS_PER_DISK] [PHOTOS] [BUILD_FOLDER]
+set -euo pipefail
+
+cuts=${1:-10}
+photos=${2:-5000}
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build=${3:-$source_dir/build-bench}
+if [ -z "${3:-}" ]; then
+    cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$build" --target power_cut_run --parallel 2 >/dev/null
+fi
+build=$(cd "$build" && pwd)
+source "$source_dir/tests/vm/boot.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+vm_initramfs "$work/initramfs.gz"
+
+# Waits until a file exists; gives up after the seconds given.
+wait_for() {
+    for _ in $(seq $(($2 * 20))); do
+        [ -e "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# One cut: copy and run in one boot, cut at a random moment, check in a second boot.
+# "during" cuts within the run's first seconds, "after" within two seconds of its end.
+cut() {
+    local disk=$1 when=$2 job=$work/job
+    rm -rf "$job" && mkdir "$job"
+    truncate -s 256M "$job/card.img"
+    case $disk in
+    vfat) mkfs.vfat -F 32 "$job/card.img" >/dev/null ;;
+    exfat) mkfs.exfat "$job/card.img" >/dev/null ;;
+    esac
+    cat >"$job/run.sh" <<JOB
+mkdir -p /run/card && mount -t $disk /dev/vda /run/card && mkdir /run/card/DCIM
+$build/bench/power_cut_run /run/card/DCIM $photos | while read -r line; do echo "\$line" >"$job/\$line"; done
+sleep 60
+JOB
+    VM_PIDFILE=$job/qemu.pid vm_boot "$work/initramfs.gz" "$job/run.sh" "$job/console.log" "$job/card.img" 2>/dev/null &
+    wait_for "$job/copied" 300 || { echo "no copy: $(tail -5 "$job/console.log")"; return 1; }
+    if [ "$when" = after ]; then
+        wait_for "$job/ended" 600 || { echo "no end: $(ls "$job")"; return 1; }
+    fi
+    sleep "$(awk -v seed="$RANDOM" 'BEGIN { srand(seed); printf "%.2f", rand() * 2 }')"
+    local ended=no
+    [ -e "$job/ended" ] && ended=yes
+    kill -9 "$(cat "$job/qemu.pid")"
+    wait
+
+    local verdict=clean
+    case $disk in
+    vfat) fsck.vfat -n "$job/card.img" >"$job/fsck.log" 2>&1 || verdict=damaged ;;
+    exfat) fsck.exfat -n "$job/card.img" >"$job/fsck.log" 2>&1 || verdict=damaged ;;
+    esac
+    cat >"$job/check.sh" <<JOB
+mkdir -p /run/card && mount -o ro -t $disk /dev/vda /run/card && $build/bench/power_cut_run /run/card/DCIM >"$job/listed"
+JOB
+    vm_boot "$work/initramfs.gz" "$job/check.sh" "$job/check.log" "$job/card.img"
+    awk -v photos="$photos" -v disk="$disk" -v when="$when" -v ended="$ended" -v verdict="$verdict" '
+        $3 == "-" { emptied++ }
+        $3 != "-" { held[$3]++ }
+        END {
+            for (photo in held) { whole++; if (held[photo] > 1) duplicated++ }
+            printf "%-6s %-7s %-9s %6d %8d %11d %8s\n", disk, when, ended, photos - whole, emptied, duplicated, verdict
+        }' "$job/listed"
+}
+
+printf '%-6s %-7s %-9s %6s %8s %11s %8s\n' disk cut "run ended" lost emptied duplicated fsck
+for disk in vfat exfat; do
+    for number in $(seq "$cuts"); do
+        cut "$disk" "$([ $((number % 2)) = 1 ] && echo during || echo after)"
+    done
+done
