@@ -1,7 +1,9 @@
 // The program's side of bench/power-cut.sh, run inside its virtual machine:
-//   power_cut_run FOLDER COUNT   copies COUNT photos into the folder, as a user does just before
-//                                renaming them, prints "copied", runs OK with numbering on the
-//                                folder and prints "ended" once the run reports its end;
+//   power_cut_run FOLDER COUNT [settled]
+//                                copies COUNT photos into the folder, as a user does just before
+//                                renaming them (and, with "settled", waits until the disk holds
+//                                them), prints "copied", runs OK with numbering on the folder and
+//                                prints "ended" once the run reports its end, then how long it took;
 //   power_cut_run FOLDER         lists each file after the cut: its name, its size and the
 //                                photo whose content it holds whole, or "-".
 
@@ -13,7 +15,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <QElapsedTimer>
+
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -66,10 +72,15 @@ int main(int argc, char *argv[])
         return 0;
     }
     copyPhotos(folder, std::atoi(argv[2]));
+    if (argc > 3 && std::strcmp(argv[3], "settled") == 0)
+        ::sync();
     say("copied");
+    QElapsedTimer timer;
+    timer.start();
     const LocalFileSystem fileSystem;
     QuietWindow window(fileSystem, folder);
     const std::optional<RenameFailure> failure = RenameCommand(window, fileSystem).Command1_Click(RunConfiguration::numbered().settings(folder));
     say(failure ? qPrintable(failure->message()) : "ended");
+    std::printf("run took %lld ms\n", timer.elapsed());
     return failure ? 1 : 0;
 }

@@ -69,6 +69,7 @@ public:
     bool isRemoved() const override { return false; }
     FileIdentity identity() const override { return m_names->folder; }
     FileIdentity identify(const DiskName &) override { return {}; }
+    FileError makeDurable() override { return {}; }
 
 private:
     std::shared_ptr<FolderCopy::Names> m_names;

@@ -50,6 +50,8 @@ QString RenameFailure::message() const
 {
     if (kind == Kind::NoFolder)
         return what();
+    if (kind == Kind::NotSaved)
+        return what() + u'\n' + QStringLiteral("Mielőtt kiveszi vagy kikapcsolja a lemezt, nézze meg, megvannak-e a fájlok.");
     return what() + u'\n' + lastLine(*this);
 }
 
@@ -78,6 +80,9 @@ QString RenameFailure::what() const
         return QStringLiteral("A(z) „%1” útvonalon már nem az a mappa áll, amelyet a lista mutatott.").arg(shortened(oldName));
     case Kind::NameTooShort:
         return QStringLiteral("A(z) „%1” fájl neve túl rövid: nem vágható törzsre és kiterjesztésre.").arg(shortened(oldName));
+    case Kind::NotSaved:
+        return QStringLiteral("A(z) „%1” mappa fájljainak új nevei nem kerültek biztosan a lemezre.").arg(shortened(oldName))
+            + u'\n' + fileConditionText(condition);
     case Kind::Refused:
     case Kind::NotTheRenamedFile:
         break;

@@ -6,12 +6,13 @@
 
 // Why a run stopped at a file: no folder to work in, a folder other than the listed one under
 // the path, a listed name too short to cut, a step that the file system refused, or (in an
-// undo) a name that no longer leads to the file the run renamed.
+// undo) a name that no longer leads to the file the run renamed; or, once it ended, why the
+// disk could not be made to keep the new names.
 struct RenameFailure {
-    enum class Kind { NoFolder, FolderChanged, NameTooShort, Refused, NotTheRenamedFile };
+    enum class Kind { NoFolder, FolderChanged, NameTooShort, Refused, NotTheRenamedFile, NotSaved };
 
     Kind kind = Kind::Refused;
-    // The file in hand, or the folder's path when the folder changed.
+    // The file in hand, or the folder's path when the folder changed or was not saved.
     QString oldName;
     QString newName;
     FileCondition condition = FileCondition::Other;

@@ -57,8 +57,9 @@ std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const F
     m_undoing = true;
     m_folder = folderName;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(folderName);
-    const Failure failure = runLocked(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
-                                      [&](RenameFolder &open) { return undoPass(open, record); });
+    Failure failure = runLocked(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
+                                [&](RenameFolder &open) { return undoPass(open, record); });
+    failure = madeDurable(folder.get(), failure);
     m_window.refreshFiles();
     return failure;
 }
@@ -80,6 +81,7 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
         failure = laterPass(*folder, LaterPass::Jpe);
     if (!failure && accentPass)
         failure = laterPass(*folder, LaterPass::Accents);
+    failure = madeDurable(folder.get(), failure);
     m_window.refreshFiles();
     return failure;
 }
@@ -96,6 +98,7 @@ RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
                                 [&](RenameFolder &open) { return selectedMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
         failure = laterPass(*folder, LaterPass::Jpe);
+    failure = madeDurable(folder.get(), failure);
     m_window.refreshFiles();
     return failure;
 }
@@ -108,8 +111,14 @@ RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, cons
     prepareProgressBar(count);
     setLocked(kind, true);
     Failure failure = folderFailure(folder, listed);
-    if (!failure)
+    if (!failure) {
+        // Files copied onto a card just before are written to it before any of them is renamed:
+        // on vfat a new name can reach the card before the file's contents do, and a cut during
+        // the run would leave it empty. A disk that cannot write now refuses the renames that
+        // follow, each for its own reason, so the answer is not needed here.
+        folder->makeDurable();
         failure = pass(*folder);
+    }
     releaseProgressBar();
     setLocked(kind, false);
     return failure;
@@ -127,6 +136,21 @@ RenameRun::Failure RenameRun::folderFailure(const RenameFolder *folder, const Fi
     RenameFailure changed = failure(RenameFailure::Kind::FolderChanged);
     changed.oldName = m_folder.text;
     return changed;
+}
+
+// What the run renamed is written through to disks that could lose it to a power cut or a pulled
+// card before the run reports its end, also after a failure; a failure to write it is reported
+// unless the run stopped for another reason first.
+RenameRun::Failure RenameRun::madeDurable(RenameFolder *folder, Failure failure)
+{
+    if (!folder || m_renamed == 0)
+        return failure;
+    const FileError error = folder->makeDurable();
+    if (!error || failure)
+        return failure;
+    RenameFailure notSaved = this->failure(RenameFailure::Kind::NotSaved, {}, *error);
+    notSaved.oldName = m_folder.text;
+    return notSaved;
 }
 
 RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count)

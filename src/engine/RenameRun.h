@@ -62,6 +62,7 @@ private:
     template<typename Pass>
     Failure runLocked(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass);
     Failure folderFailure(const RenameFolder *folder, const FileIdentity &listed) const;
+    Failure madeDurable(RenameFolder *folder, Failure failure);
 
     void prepareProgressBar(int count);
     void releaseProgressBar();

@@ -20,6 +20,7 @@ public:
     bool isRemoved() const override;
     FileIdentity identity() const override;
     FileIdentity identify(const DiskName &name) override;
+    FileError makeDurable() override;
 
 private:
     // The file whose mode the attribute step changed last, still open, and its mode before.
@@ -30,11 +31,12 @@ private:
     };
 
     mode_t writeBits();
+    const QByteArray &mountType();
     void forgetModeChange();
 
     int m_descriptor;
     SystemCalls &m_calls;
     NoReplaceRename m_rename;
-    std::optional<bool> m_singleReadOnlyFlag;
+    std::optional<QByteArray> m_mountType;
     ModeChange m_modeChange;
 };

@@ -91,3 +91,9 @@ bool isCaseBlindElsewhere(const QByteArray &type)
 {
     return type == "vfat" || type == "msdos" || type == "exfat" || fuseSubtype(type).contains("fat");
 }
+
+bool ordersRenamesByJournal(const QByteArray &type)
+{
+    static const QSet<QByteArray> journalled = {"ext3", "ext4", "xfs", "btrfs", "zfs", "tmpfs"};
+    return journalled.contains(type);
+}

@@ -31,3 +31,8 @@ bool keepsSingleReadOnlyFlag(const QByteArray &type);
 // vfat and exfat disks (memory cards, USB sticks) are read by cameras and other systems that find
 // a name in any letter case, whatever this mount does.
 bool isCaseBlindElsewhere(const QByteArray &type);
+
+// ext4, xfs, btrfs and zfs commit renames through a journal in the order they were made, within
+// seconds, so that a power cut leaves each file under its old name or its new one; tmpfs loses
+// everything anyway.
+bool ordersRenamesByJournal(const QByteArray &type);

@@ -37,4 +37,10 @@ public:
 
     // The file the name leads to now, a link not followed; empty when there is none.
     virtual FileIdentity identify(const DiskName &name) = 0;
+
+    // Writes what the disk holds of this folder and of the files renamed in it through to the
+    // disk itself, where a power cut or a pulled card could otherwise lose renames or the contents
+    // of files renamed: on disks without a journal that orders them (vfat, exfat, NTFS, FUSE).
+    // Answers why that failed, if it did.
+    virtual FileError makeDurable() = 0;
 };

@@ -111,3 +111,8 @@ QByteArray KernelCalls::mountType(int folder)
 {
     return mountTypeOf(folder);
 }
+
+int KernelCalls::syncFileSystem(int folder)
+{
+    return retryingInterrupts([&] { return ::syncfs(folder); });
+}

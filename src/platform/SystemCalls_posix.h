@@ -40,6 +40,8 @@ public:
     // The type of the mount that holds the folder, as the mount table names it ("ext4", "vfat");
     // empty when it cannot be told.
     virtual QByteArray mountType(int folder) = 0;
+    // Writes everything of the file system that holds the folder through to the disk (syncfs).
+    virtual int syncFileSystem(int folder) = 0;
 
     static SystemCalls &real();
 };
@@ -57,4 +59,5 @@ public:
     int openEntry(int folder, const char *name, int *handle, struct stat *status) override;
     int changeMode(int handle, mode_t mode) override;
     QByteArray mountType(int folder) override;
+    int syncFileSystem(int folder) override;
 };

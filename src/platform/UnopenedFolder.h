@@ -17,6 +17,7 @@ public:
     bool isRemoved() const override { return false; }
     FileIdentity identity() const override { return {}; }
     FileIdentity identify(const DiskName &) override { return {}; }
+    FileError makeDurable() override { return {}; }
 
 private:
     FileCondition m_reason;

@@ -72,6 +72,7 @@ private slots:
 
         const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
         QTEST(opened->rename(DiskName::fromBytes(entries.first()), DiskName::fromText(newName)), "result");
+        QCOMPARE(opened->makeDurable(), FileError());
         QTEST(folder.entries(), "after");
         QCOMPARE(folder.namesByContent().keys(), contents);
     }

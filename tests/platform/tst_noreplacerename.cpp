@@ -19,12 +19,13 @@ namespace {
 // name. "fuse" ignores case too but, as exfat-fuse, has no no-replace flag and no hard links,
 // gives each spelling its own inode number, and lets a plain rename onto another spelling succeed
 // without doing anything. "links" tells spellings apart and has hard links but no flag. "utf8 vfat"
-// is vfat mounted with iocharset=utf8, which tells spellings apart as the mount table shows.
+// is vfat mounted with iocharset=utf8, which tells spellings apart as the mount table shows;
+// "ext4" tells them apart and has the flag.
 class FakeFolderCalls final : public SystemCalls {
 public:
     explicit FakeFolderCalls(const QString &kind)
-        : m_ignoresCase(kind == u"vfat" || kind == u"fuse"), m_knowsNoReplaceFlag(kind.endsWith(u"vfat")),
-          m_hasLinks(kind != u"fuse"), m_mountType(kind.endsWith(u"vfat") ? "vfat" : "fuseblk")
+        : m_ignoresCase(kind == u"vfat" || kind == u"fuse"), m_knowsNoReplaceFlag(kind.endsWith(u"vfat") || kind == u"ext4"),
+          m_hasLinks(kind != u"fuse"), m_mountType(kind.endsWith(u"vfat") || kind == u"ext4" ? kind.split(u' ').last().toUtf8() : "fuseblk")
     {
     }
 
@@ -76,6 +77,10 @@ public:
     int openEntry(int, const char *, int *, struct stat *) override { return ENOSYS; }
     int changeMode(int, mode_t) override { return ENOSYS; }
     QByteArray mountType(int) override { return m_mountType; }
+    int syncFileSystem(int) override { return ++syncs, syncError; }
+
+    int syncs = 0;
+    int syncError = 0; // the card is pulled before the renames are written through
 
 private:
     QByteArray key(const QByteArray &name) const { return m_ignoresCase ? QString::fromUtf8(name).toLower().toUtf8() : name; }
@@ -176,6 +181,31 @@ private slots:
 
         QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
         QTEST(calls.names(), "names");
+    }
+
+    // The folder is written through on disks without a journal.
+    void renamesMadeDurable_data()
+    {
+        QTest::addColumn<QString>("fileSystem");
+        QTest::addColumn<int>("syncError");
+        QTest::addColumn<int>("syncs");
+        QTest::addColumn<FileError>("result");
+
+        QTest::newRow("vfat") << "vfat" << 0 << 1 << FileError();
+        QTest::newRow("vfat, card pulled") << "vfat" << EIO << 1 << FileError(FileCondition::DeviceUnavailable);
+        QTest::newRow("FUSE") << "links" << 0 << 1 << FileError();
+        QTest::newRow("ext4 journal") << "ext4" << 0 << 0 << FileError();
+    }
+    void renamesMadeDurable()
+    {
+        QFETCH(QString, fileSystem);
+        FakeFolderCalls calls(fileSystem);
+        QFETCH(int, syncError);
+        calls.syncError = syncError;
+        LinuxRenameFolder folder(-1, calls);
+
+        QTEST(folder.makeDurable(), "result");
+        QTEST(calls.syncs, "syncs");
     }
 
     void attributeStepNeverFollowsSwappedLink()

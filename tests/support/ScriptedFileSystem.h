@@ -15,6 +15,7 @@
 // through. Reading a drive's root made unready fails for the next `times` tries (for ever with
 // -1), as a drive without a medium does. With `ignoresCase`, folders find names in any letter
 // case, as vfat does: a rename onto another file's name in other letters is refused as taken.
+// With `unsaved`, writing the renames through to the disk fails as on a pulled card.
 // Its folders hold their names in the reverse of their bytes' order, so that nothing can lean on
 // the folder's order agreeing with the list's.
 class ScriptedFileSystem final : public FileSystem {
@@ -25,6 +26,8 @@ public:
     const QString parkedName = QStringLiteral(".atnevezes-7-1");
     std::function<void()> beforeFailingRename;
     bool ignoresCase = false;
+    bool unsaved = false; // the disk is pulled before the renames are written through
+    mutable QList<int> savedAfter; // how many renames were made each time the folder was written through
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
     FolderListing listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const override
@@ -81,6 +84,11 @@ private:
         bool isRemoved() const override { return m_real->isRemoved(); }
         FileIdentity identity() const override { return m_real->identity(); }
         FileIdentity identify(const DiskName &name) override { return m_real->identify(name); }
+        FileError makeDurable() override
+        {
+            m_owner.savedAfter.append(m_owner.m_renames);
+            return m_owner.unsaved ? FileCondition::DeviceUnavailable : m_real->makeDurable();
+        }
 
     private:
         bool isTakenInOtherLetters(const DiskName &oldName, const DiskName &newName) const
