@@ -5,7 +5,7 @@
 # Prints per cut when it came, the photos lost (no file holds them whole), the files emptied (a file
 # that holds none of them whole) and the photos duplicated (held by more than one file), and what
 # fsck found.
-# Needs what tests/vm/disk-tests.sh needs (scripts/install-dependencies.sh).
+# Needs what tests/vm/disk-tests.sh needs (bash scripts/install-dependencies.sh --tests).
 # Usage: bash bench/power-cut.sh [CUTS_PER_DISK] [PHOTOS] [BUILD_FOLDER]
 set -euo pipefail
 

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program needs to build, run and be tested, when missing, and
-# the kernel of the disk tests.
+# Installs the Debian packages the program needs to build and run, when missing; with --tests
+# also what its tests need: the packaging tools, and QEMU, busybox, the disk formatting tools and
+# the kernel that the disk tests boot in a virtual machine.
 set -euo pipefail
 
-packages=(cmake g++ make libicu-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation desktop-file-utils appstream
-          build-essential debhelper lintian
-          qemu-system-x86 busybox-static kmod xz-utils dosfstools exfatprogs ntfs-3g e2fsprogs)
+packages=(cmake g++ make libicu-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation desktop-file-utils appstream)
+if [ "${1:-}" = --tests ]; then
+    packages+=(build-essential debhelper lintian
+               qemu-system-x86 busybox-static kmod xz-utils dosfstools exfatprogs ntfs-3g e2fsprogs)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -17,5 +20,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The kernel that the disk tests boot in a virtual machine, unpacked, not installed.
-bash "$(dirname "$0")/../tests/vm/fetch-kernel.sh"
+if [ "${1:-}" = --tests ]; then
+    bash "$(dirname "$0")/../tests/vm/fetch-kernel.sh"
+fi

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-dependencies.sh
+bash scripts/install-dependencies.sh --tests
 
 run_tests() {
     local folder=$1

@@ -10,7 +10,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 source "$(dirname "$0")/boot.sh"
 if [ ! -f "$vm_kernel/vmlinuz" ] || ! command -v qemu-system-x86_64 >/dev/null; then
-    echo "No test kernel in $vm_kernel or no QEMU: run scripts/install-dependencies.sh." >&2
+    echo "No test kernel in $vm_kernel or no QEMU: run bash scripts/install-dependencies.sh --tests." >&2
     exit 77
 fi
 
