@@ -20,12 +20,13 @@ namespace {
 // gives each spelling its own inode number, and lets a plain rename onto another spelling succeed
 // without doing anything. "links" tells spellings apart and has hard links but no flag. "utf8 vfat"
 // is vfat mounted with iocharset=utf8, which tells spellings apart as the mount table shows;
-// "ext4" tells them apart and has the flag.
+// "ext4" tells them apart and has the flag. An "unreadable" folder cannot be listed.
 class FakeFolderCalls final : public SystemCalls {
 public:
     explicit FakeFolderCalls(const QString &kind)
         : m_ignoresCase(kind == u"vfat" || kind == u"fuse"), m_knowsNoReplaceFlag(kind.endsWith(u"vfat") || kind == u"ext4"),
-          m_hasLinks(kind != u"fuse"), m_mountType(kind.endsWith(u"vfat") || kind == u"ext4" ? kind.split(u' ').last().toUtf8() : "fuseblk")
+          m_hasLinks(kind != u"fuse"), m_mountType(kind.endsWith(u"vfat") || kind == u"ext4" ? kind.split(u' ').last().toUtf8() : "fuseblk"),
+          m_readable(!kind.startsWith(u"unreadable"))
     {
     }
 
@@ -69,6 +70,8 @@ public:
     }
     int readNames(int, QSet<QByteArray> *names) override
     {
+        if (!m_readable)
+            return EIO;
         const QByteArrayList all = this->names();
         *names = QSet<QByteArray>(all.begin(), all.end());
         return 0;
@@ -102,6 +105,7 @@ private:
     bool m_knowsNoReplaceFlag;
     bool m_hasLinks;
     QByteArray m_mountType;
+    bool m_readable;
     QMap<QByteArray, std::pair<QByteArray, size_t>> m_entries; // spelling and inode number by key
 };
 
@@ -148,6 +152,8 @@ private slots:
         QTest::newRow("utf8 vfat: case only") << "utf8 vfat" << Names{"KÉP.JPG"} << "kép.jpg" << 0 << ok << Names{"kép.jpg"};
         QTest::newRow("utf8 vfat: case twin of another file") << "utf8 vfat" << Names{"kép.jpg", "KÉP2.JPG"} << "kép2.jpg" << 0
                                                               << taken << Names{"KÉP2.JPG", "kép.jpg"};
+        QTest::newRow("utf8 vfat: twins cannot be looked for") << "unreadable utf8 vfat" << Names{"a.jpg"} << "b.jpg" << 0 << taken
+                                                               << Names{"a.jpg"};
         QTest::newRow("put back") << "vfat" << Names{"A.TXT"} << "a.txt" << 1 << lost << Names{"A.TXT"};
         QTest::newRow("put back at second try") << "vfat" << Names{"A.TXT"} << "a.txt" << 2 << lost << Names{"A.TXT"};
         QTest::newRow("left parked") << "vfat" << Names{"A.TXT"} << "a.txt" << 3 << lost << Names{".atnevezes-1-A.TXT"};
