@@ -2,14 +2,15 @@
 
 #include "BestOf.h"
 #include "CaseBlindCalls.h"
+#include "engine/ListedFolder.h"
 #include "engine/PlayedRun.h"
 #include "engine/RenameCommand.h"
+#include "engine/RunObserver.h"
 #include "FloorCalls.h"
 #include "gui/main/FileList.h"
 #include "MainWindowProgram.h"
 #include "PeakMemory.h"
 #include "platform/LinuxRenameFolder_linux.h"
-#include "QuietWindow.h"
 #include "SampleFolder.h"
 
 #include <QCryptographicHash>
@@ -108,7 +109,7 @@ void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &config
     folder.reset();
     announce(label, folder.fileCount());
     const RenameSettings settings = configuration.settings(folder.path());
-    QuietWindow window(m_fileSystem, folder.path());
+    ListedFolder window(m_fileSystem, folder.path());
     std::optional<PlayedRun> played;
     const double ms = bestOfMilliseconds(
         m_repetitions, [&] { played.reset(); }, [&] { played = playRun(window.listedFiles(), m_fileSystem, settings); });
@@ -119,7 +120,7 @@ void Benchmark::measurePlay(SampleFolder &folder, const RunConfiguration &config
     const bool playedThrough = played && !played->failure;
     const QByteArray predicted = played ? folderDigestOf(played->finalNames) : QByteArray();
     played.reset();
-    const bool ranThrough = !RenameCommand(window, m_fileSystem).Command1_Click(settings);
+    const bool ranThrough = !RenameCommand(window, RunObserver::none(), m_fileSystem).Command1_Click(settings);
     const bool correct = playedThrough && ranThrough && predicted == folder.namesDigest();
     if (!correct)
         note(label, folder.fileCount(), QStringLiteral("the play predicted other names than the run left"));
@@ -327,8 +328,8 @@ Benchmark::RunOutcome Benchmark::commandRun(SampleFolder &folder, const CommandC
 {
     folder.reset();
     resetPeakMemory();
-    QuietWindow window(m_fileSystem, folder.path());
-    RenameCommand command(window, m_fileSystem);
+    ListedFolder window(m_fileSystem, folder.path());
+    RenameCommand command(window, RunObserver::none(), m_fileSystem);
     bool stoppedEarly = prepare(command).has_value();
     folder.flushToDisk();
     resetPeakMemory(); // the prepared run is measured on its own

@@ -7,9 +7,10 @@
 //   power_cut_run FOLDER         lists each file after the cut: its name, its size and the
 //                                photo whose content it holds whole, or "-".
 
-#include "QuietWindow.h"
 #include "RunConfiguration.h"
+#include "engine/ListedFolder.h"
 #include "engine/RenameCommand.h"
+#include "engine/RunObserver.h"
 #include "platform/LocalFileSystem.h"
 
 #include <QDir>
@@ -78,8 +79,8 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     const LocalFileSystem fileSystem;
-    QuietWindow window(fileSystem, folder);
-    const std::optional<RenameFailure> failure = RenameCommand(window, fileSystem).Command1_Click(RunConfiguration::numbered().settings(folder));
+    ListedFolder window(fileSystem, folder);
+    const std::optional<RenameFailure> failure = RenameCommand(window, RunObserver::none(), fileSystem).Command1_Click(RunConfiguration::numbered().settings(folder));
     say(failure ? qPrintable(failure->message()) : "ended");
     std::printf("run took %lld ms\n", timer.elapsed());
     return failure ? 1 : 0;

@@ -1,7 +1,7 @@
 #include "engine/PlayedRun.h"
 
 #include "engine/FolderCopy.h"
-#include "engine/PlayWindow.h"
+#include "engine/PlayedFileList.h"
 #include "engine/RenameRun.h"
 
 namespace {
@@ -29,10 +29,10 @@ std::optional<PlayedRun> playOnce(ListedFiles listed, const FileSystem &fileSyst
     if (contents.folder != listed.folder)
         return folderChanged(settings);
     const FolderCopy copy(std::move(contents));
-    PlayWindow played(std::move(listed), copy);
+    PlayedFileList played(std::move(listed), copy);
     if (names == Names::Predicted)
         played.followStartNames();
-    RenameRun run(played, copy, nullptr, order);
+    RenameRun run(played, RunObserver::none(), copy, nullptr, order);
     PlayedRun outcome{run.run(settings), {}};
     if (outcome.failure) {
         outcome.failure->nothingRenamed = true;

@@ -3,8 +3,9 @@
 #include "engine/PlayedRun.h"
 #include "engine/RenameRun.h"
 
-RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
-    : m_window(window)
+RenameCommand::RenameCommand(FileListSource &list, RunObserver &observer, const FileSystem &fileSystem)
+    : m_list(list)
+    , m_observer(observer)
     , m_fileSystem(fileSystem)
 {
 }
@@ -15,14 +16,14 @@ RenameCommand::RenameCommand(RenameWindow &window, const FileSystem &fileSystem)
 // another program meanwhile could still bring, would show the order.
 std::optional<RenameFailure> RenameCommand::Command1_Click(const RenameSettings &settings)
 {
-    if (std::optional<RenameFailure> refused = checkRun(m_window.listedFiles(), m_fileSystem, settings)) {
+    if (std::optional<RenameFailure> refused = checkRun(m_list.listedFiles(), m_fileSystem, settings)) {
         if (refused->kind == RenameFailure::Kind::FolderChanged)
-            m_window.refreshFiles();
+            m_list.refreshFiles();
         return refused;
     }
-    const FileIdentity listed = m_window.listedFolder();
+    const FileIdentity listed = m_list.listedFolder();
     RenameRecord record;
-    std::optional<RenameFailure> failure = RenameRun(m_window, m_fileSystem, &record, RenameRun::LaterOrder::AsStored).run(settings);
+    std::optional<RenameFailure> failure = RenameRun(m_list, m_observer, m_fileSystem, &record, RenameRun::LaterOrder::AsStored).run(settings);
     if (!record.isEmpty()) {
         m_lastRun = std::move(record);
         m_lastFolder = settings.folder;
@@ -35,7 +36,7 @@ std::optional<RenameFailure> RenameCommand::undoLastRun()
 {
     if (m_lastRun.isEmpty())
         return std::nullopt;
-    return RenameRun(m_window, m_fileSystem).undo(m_lastFolder, m_lastFolderIdentity, m_lastRun);
+    return RenameRun(m_list, m_observer, m_fileSystem).undo(m_lastFolder, m_lastFolderIdentity, m_lastRun);
 }
 
 void RenameCommand::forgetLastRun()

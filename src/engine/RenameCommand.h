@@ -6,8 +6,9 @@
 
 #include <optional>
 
+class FileListSource;
 class FileSystem;
-class RenameWindow;
+class RunObserver;
 
 // The main window's OK button and its Ctrl+Z. OK first plays the whole run on a copy of the
 // folder's names and renames nothing when the play meets a failure; only then does the run
@@ -16,7 +17,8 @@ class RenameWindow;
 // keeps what it did not take back for the next one.
 class RenameCommand {
 public:
-    RenameCommand(RenameWindow &window, const FileSystem &fileSystem);
+    // The runs work through the list and are watched by the observer.
+    RenameCommand(FileListSource &list, RunObserver &observer, const FileSystem &fileSystem);
 
     // Runs the command; the failure that stopped the run, if one did. When the path no longer
     // leads to the listed folder, nothing is renamed and the list is read again.
@@ -29,7 +31,8 @@ public:
     void forgetLastRun();
 
 private:
-    RenameWindow &m_window;
+    FileListSource &m_list;
+    RunObserver &m_observer;
     const FileSystem &m_fileSystem;
     DiskName m_lastFolder;
     FileIdentity m_lastFolderIdentity;

@@ -7,32 +7,10 @@
 
 using namespace NameRules;
 
-namespace {
-
-constexpr ControlRole lastRole = ControlRole::CaseButtons;
-
-// The selected-files run leaves the jpe and accent boxes to the user; every other run takes
-// away every role.
-bool isLockedBy(RunKind kind, ControlRole role)
-{
-    switch (role) {
-    case ControlRole::JpeBox:
-    case ControlRole::AccentBox:
-        return kind == RunKind::WholeList;
-    case ControlRole::FolderButton:
-    case ControlRole::ExitButton:
-    case ControlRole::NewNameBox:
-    case ControlRole::Numbering:
-    case ControlRole::CaseButtons:
-        break;
-    }
-    return true;
-}
-
-} // namespace
-
-RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record, LaterOrder laterOrder)
-    : m_window(window)
+RenameRun::RenameRun(FileListSource &list, RunObserver &observer, const FileSystem &fileSystem, RenameRecord *record,
+                     LaterOrder laterOrder)
+    : m_list(list)
+    , m_observer(observer)
     , m_fileSystem(fileSystem)
     , m_record(record)
     , m_laterOrder(laterOrder)
@@ -41,9 +19,9 @@ RenameRun::RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameR
 
 std::optional<RenameFailure> RenameRun::run(const RenameSettings &settings)
 {
-    const int count = m_window.fileCount();
+    const int count = m_list.fileCount();
     for (int index = 0; index < count; ++index) {
-        if (m_window.isFileSelected(index))
+        if (m_list.isFileSelected(index))
             return kival(settings);
     }
     return nevez(settings);
@@ -57,10 +35,10 @@ std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const F
     m_undoing = true;
     m_folder = folderName;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(folderName);
-    Failure failure = runLocked(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
+    Failure failure = runObserved(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
                                 [&](RenameFolder &open) { return undoPass(open, record); });
     failure = madeDurable(folder.get(), failure);
-    m_window.refreshFiles();
+    m_list.refreshFiles();
     return failure;
 }
 
@@ -68,21 +46,21 @@ std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const F
 // are folded; each later pass reads the folder again.
 RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
 {
-    const int count = m_window.fileCount();
+    const int count = m_list.fileCount();
     if (count == 0)
         return std::nullopt;
     m_folder = settings.folder;
     const bool accentPass = settings.accentFolding && !settings.numbering;
     noteSteps(settings.jpeRewrite || accentPass, count);
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
-    Failure failure = runLocked(RunKind::WholeList, folder.get(), m_window.listedFolder(), count,
+    Failure failure = runObserved(RunKind::WholeList, folder.get(), m_list.listedFolder(), count,
                                 [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
         failure = laterPass(*folder, LaterPass::Jpe);
     if (!failure && accentPass)
         failure = laterPass(*folder, LaterPass::Accents);
     failure = madeDurable(folder.get(), failure);
-    m_window.refreshFiles();
+    m_list.refreshFiles();
     return failure;
 }
 
@@ -90,26 +68,25 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
 RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
 {
     m_selectedCount = -1;
-    const int count = m_window.fileCount();
+    const int count = m_list.fileCount();
     noteSteps(settings.jpeRewrite, count);
     m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
-    Failure failure = runLocked(RunKind::SelectedFiles, folder.get(), m_window.listedFolder(), count,
+    Failure failure = runObserved(RunKind::SelectedFiles, folder.get(), m_list.listedFolder(), count,
                                 [&](RenameFolder &open) { return selectedMainPass(open, settings, count); });
     if (!failure && settings.jpeRewrite)
         failure = laterPass(*folder, LaterPass::Jpe);
     failure = madeDurable(folder.get(), failure);
-    m_window.refreshFiles();
+    m_list.refreshFiles();
     return failure;
 }
 
-// The bar shows and the controls are locked while the pass works; no folder chosen, or another
-// folder than the listed one under the path, stops the run in the same frame.
+// The observer watches the main pass; no folder chosen, or another folder than the listed one
+// under the path, stops the run between its start and its end.
 template<typename Pass>
-RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass)
+RenameRun::Failure RenameRun::runObserved(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass)
 {
-    prepareProgressBar(count);
-    setLocked(kind, true);
+    m_observer.runStarted(kind, count);
     Failure failure = folderFailure(folder, listed);
     if (!failure) {
         // Files copied onto a card just before are written to it before any of them is renamed:
@@ -119,8 +96,7 @@ RenameRun::Failure RenameRun::runLocked(RunKind kind, RenameFolder *folder, cons
         folder->makeDurable();
         failure = pass(*folder);
     }
-    releaseProgressBar();
-    setLocked(kind, false);
+    m_observer.runEnded(kind);
     return failure;
 }
 
@@ -160,7 +136,7 @@ RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const Rena
         const std::optional<QString> newName = composeNewName(m_entry.text, settings, index, RunKind::WholeList);
         if (!newName)
             return failure(RenameFailure::Kind::NameTooShort);
-        m_window.setProgressValue(index);
+        m_observer.stepReached(index);
         if (const Failure refused = fileStep(folder, *newName))
             return refused;
     }
@@ -170,11 +146,11 @@ RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const Rena
 RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count)
 {
     for (int index = 0; index < count; ++index) {
-        if (!m_window.isFileSelected(index))
+        if (!m_list.isFileSelected(index))
             continue;
         ++m_selectedCount;
         holdEntry(index);
-        m_window.setProgressValue(index);
+        m_observer.stepReached(index);
         const std::optional<QString> newName =
             composeNewName(m_entry.text, settings, m_selectedCount, RunKind::SelectedFiles);
         if (!newName)
@@ -193,7 +169,7 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
 // rest of the listing is let go before the pass renames.
 RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
 {
-    FolderListing listing = m_fileSystem.listFiles(m_folder, m_window.filePattern(), ListingOrder::AsStored);
+    FolderListing listing = m_fileSystem.listFiles(m_folder, m_list.filePattern(), ListingOrder::AsStored);
     if (Failure changed = folderFailure(&folder, listing.folder))
         return changed;
     std::sort(m_stepped.begin(), m_stepped.end());
@@ -268,7 +244,7 @@ RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, RenameRecord &recor
 {
     for (int done = 0; !record.isEmpty(); ++done) {
         const int step = record.size() - 1;
-        m_window.setProgressValue(done);
+        m_observer.stepReached(done);
         m_entry = DiskName::fromBytes(record.after(step));
         const DiskName oldName = DiskName::fromBytes(record.before(step));
         const FileIdentity file = folder.identify(m_entry);
@@ -283,32 +259,9 @@ RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, RenameRecord &recor
     return std::nullopt;
 }
 
-// The bar's maximum must stay above its minimum, so a single entry gets a maximum of 1.
-void RenameRun::prepareProgressBar(int count)
-{
-    m_window.setProgressMin(0);
-    m_window.setProgressMax(count == 1 ? 1 : count - 1);
-    m_window.setProgressValue(m_window.progressMin());
-    m_window.setProgressVisible(true);
-}
-
-void RenameRun::releaseProgressBar()
-{
-    m_window.setProgressVisible(false);
-    m_window.setProgressValue(m_window.progressMin());
-}
-
-void RenameRun::setLocked(RunKind kind, bool locked)
-{
-    for (int role = 0; role <= int(lastRole); ++role) {
-        if (isLockedBy(kind, ControlRole(role)))
-            m_window.setLocked(ControlRole(role), locked);
-    }
-}
-
 void RenameRun::holdEntry(int index)
 {
-    m_entry = m_window.fileName(index);
+    m_entry = m_list.fileName(index);
 }
 
 // New names are written in UTF-8.

@@ -4,7 +4,8 @@
 #include "engine/RenameFailure.h"
 #include "engine/RenameRecord.h"
 #include "engine/RenameSettings.h"
-#include "engine/RenameWindow.h"
+#include "engine/FileListSource.h"
+#include "engine/RunObserver.h"
 
 #include <optional>
 #include <vector>
@@ -26,7 +27,8 @@ public:
     enum class LaterOrder { Alphabetical, AsStored };
 
     // Each rename the run makes is added to `record`; a played run and an undo keep none.
-    RenameRun(RenameWindow &window, const FileSystem &fileSystem, RenameRecord *record = nullptr,
+    // The observer is told of the run's start, steps and end.
+    RenameRun(FileListSource &list, RunObserver &observer, const FileSystem &fileSystem, RenameRecord *record = nullptr,
               LaterOrder laterOrder = LaterOrder::Alphabetical);
 
     // The failure that stopped the run, if one did.
@@ -60,13 +62,9 @@ private:
     Failure undoPass(RenameFolder &folder, RenameRecord &record);
 
     template<typename Pass>
-    Failure runLocked(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass);
+    Failure runObserved(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass);
     Failure folderFailure(const RenameFolder *folder, const FileIdentity &listed) const;
     Failure madeDurable(RenameFolder *folder, Failure failure);
-
-    void prepareProgressBar(int count);
-    void releaseProgressBar();
-    void setLocked(RunKind kind, bool locked);
 
     void holdEntry(int index);
     Failure fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped = {});
@@ -78,7 +76,8 @@ private:
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
                           FileCondition condition = FileCondition::Other) const;
 
-    RenameWindow &m_window;
+    FileListSource &m_list;
+    RunObserver &m_observer;
     const FileSystem &m_fileSystem;
     // The running number of `kival`: the count of selected files met so far, starting at -1 so
     // that the first selected file gets number 0 once it is counted.

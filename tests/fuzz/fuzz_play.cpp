@@ -9,7 +9,7 @@
 #include "engine/FolderCopy.h"
 #include "engine/PlayedRun.h"
 #include "platform/AllowedRename.h"
-#include "support/ScriptedWindow.h"
+#include "engine/ListedFolder.h"
 
 #include <cstdlib>
 
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
         contents.append(name, !line.startsWith('/') && link.size() == 1, link.size() > 1 ? link.at(1) : QByteArray());
     }
     const FolderCopy folder(contents);
-    ScriptedWindow window(folder, QStringLiteral("/"), QString::fromUtf8(lines.at(1)));
+    ListedFolder window(folder, QStringLiteral("/"), QString::fromUtf8(lines.at(1)));
     for (int index = 0; index < 8; ++index)
         data[1] >> index & 1 ? void(window.selected.insert(index)) : void();
 

@@ -1,62 +1,32 @@
 #pragma once
 
-#include "engine/RenameWindow.h"
-#include "platform/FileSystem.h"
+#include "engine/ListedFolder.h"
+#include "engine/RunObserver.h"
 
-#include <QSet>
 #include <QStringList>
 
-// A main window made of plain values. It lists its folder through a file system, as the real
-// file list does, and logs every operation a run makes on it, one line each.
-class ScriptedWindow final : public RenameWindow {
+// A main window made of plain values: a file list read through a file system, as the real one
+// is, that watches the runs as a user sees them: which runs were shown (their kind and steps),
+// whether one is still under way (the bar shown, the controls locked), and each re-read of the
+// list.
+class ScriptedWindow final : public ListedFolder, public RunObserver {
 public:
-    ScriptedWindow(const FileSystem &fileSystem, const QString &folder, const QString &pattern = QStringLiteral("*.*"))
-        : m_fileSystem(fileSystem), m_folder(DiskName::fromText(folder)), m_pattern(pattern)
-    {
-        list();
-    }
+    using ListedFolder::ListedFolder;
 
-    QStringList log;
-    QSet<int> selected;
-    QSet<ControlRole> locked;
-    bool progressVisible = false;
-    int progressValue = 0;
+    QStringList runs; // "whole list 3" or "selected 2" as each run started
+    bool running = false;
+    int refreshes = 0;
 
-    const QByteArrayList &names() const { return m_names; }
-    int fileCount() const override { return int(m_names.size()); }
-    bool isFileSelected(int index) const override { return selected.contains(index); }
-    DiskName fileName(int index) const override { return DiskName::fromBytes(m_names.at(index)); }
-    QString filePattern() const override { return m_pattern; }
     void refreshFiles() override
     {
-        log << QStringLiteral("refresh");
-        list();
-        selected.clear();
+        ++refreshes;
+        ListedFolder::refreshFiles();
     }
-    FileIdentity listedFolder() const override { return m_listedFolder; }
-    void setProgressMin(int value) override { m_progressMin = value; }
-    void setProgressMax(int value) override { log << QStringLiteral("max %1").arg(value); }
-    void setProgressValue(int value) override { log << QStringLiteral("value %1").arg(progressValue = value); }
-    int progressMin() const override { return m_progressMin; }
-    void setProgressVisible(bool visible) override { log << ((progressVisible = visible) ? "show bar" : "hide bar"); }
-    void setLocked(ControlRole role, bool lock) override
+    void runStarted(NameRules::RunKind kind, int steps) override
     {
-        log << (lock ? QStringLiteral("lock %1") : QStringLiteral("unlock %1")).arg(int(role));
-        lock ? void(locked.insert(role)) : void(locked.remove(role));
+        running = true;
+        runs << QStringLiteral("%1 %2").arg(kind == NameRules::RunKind::WholeList ? "whole list" : "selected").arg(steps);
     }
-
-private:
-    void list()
-    {
-        const FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern, ListingOrder::Alphabetical);
-        m_names = listing.names;
-        m_listedFolder = listing.folder;
-    }
-
-    const FileSystem &m_fileSystem;
-    DiskName m_folder;
-    QString m_pattern;
-    QByteArrayList m_names;
-    FileIdentity m_listedFolder;
-    int m_progressMin = 0;
+    void stepReached(int) override {}
+    void runEnded(NameRules::RunKind) override { running = false; }
 };

@@ -34,7 +34,7 @@
 cserel::cserel(ProgramContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_context(context)
-    , m_renameCommand(*this, context.fileSystem)
+    , m_renameCommand(*this, *this, context.fileSystem)
     , m_preview(context.fileSystem, [this] { return PreviewPlay::Start{listedFiles(), renameSettings()}; })
 {
     setObjectName(QStringLiteral("cserel"));
@@ -309,50 +309,42 @@ ListedFiles cserel::listedFiles() const
     return File1->listedFiles();
 }
 
-void cserel::setProgressMin(int value)
+// The bar's maximum must stay above its minimum, so a single step gets a maximum of 1.
+void cserel::runStarted(NameRules::RunKind kind, int steps)
 {
-    ProgressBar1->setMinimum(value);
-}
-
-void cserel::setProgressMax(int value)
-{
-    ProgressBar1->setMaximum(value);
+    ProgressBar1->setRange(0, steps == 1 ? 1 : steps - 1);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(true);
+    ProgressBar1->repaint();
+    lockControls(kind, true);
 }
 
 // The bar repaints itself whenever its drawing changes, so it moves although a run keeps the
 // event loop waiting.
-void cserel::setProgressValue(int value)
+void cserel::stepReached(int step)
 {
-    ProgressBar1->setValue(value);
+    ProgressBar1->setValue(step);
 }
 
-int cserel::progressMin() const
+void cserel::runEnded(NameRules::RunKind kind)
 {
-    return ProgressBar1->minimum();
+    ProgressBar1->setVisible(false);
+    ProgressBar1->setValue(0);
+    lockControls(kind, false);
 }
 
-void cserel::setProgressVisible(bool visible)
-{
-    ProgressBar1->setVisible(visible);
-    if (visible)
-        ProgressBar1->repaint();
-}
-
-// Unlocked, the new-name box and "Változatlan" get the state the numbering box gives them.
-void cserel::setLocked(ControlRole role, bool locked)
+// A run takes away every control whose state it reads or that would leave the folder; a run over
+// the selected files leaves the jpe and accent boxes. Unlocked, the new-name box and "Változatlan"
+// get the state the numbering box gives them.
+void cserel::lockControls(NameRules::RunKind kind, bool locked)
 {
     const bool numbering = Check1->isChecked();
-    switch (role) {
-    case ControlRole::FolderButton: Command2->setEnabled(!locked); break;
-    case ControlRole::ExitButton: Command3->setEnabled(!locked); break;
-    case ControlRole::NewNameBox: Text1->setEnabled(!locked && numbering); break;
-    case ControlRole::Numbering: Check1->setEnabled(!locked); break;
-    case ControlRole::JpeBox: Check2->setEnabled(!locked); break;
-    case ControlRole::AccentBox: Check3->setEnabled(!locked); break;
-    case ControlRole::CaseButtons:
-        Option1[0]->setEnabled(!locked);
-        Option1[1]->setEnabled(!locked);
-        Option1[2]->setEnabled(!locked && numbering);
-        break;
+    for (QWidget *control : std::initializer_list<QWidget *>{Command2, Command3, Check1, Option1[0], Option1[1]})
+        control->setEnabled(!locked);
+    Text1->setEnabled(!locked && numbering);
+    Option1[2]->setEnabled(!locked && numbering);
+    if (kind == NameRules::RunKind::WholeList) {
+        Check2->setEnabled(!locked);
+        Check3->setEnabled(!locked);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "engine/RenameCommand.h"
-#include "engine/RenameWindow.h"
+#include "engine/FileListSource.h"
+#include "engine/RunObserver.h"
 #include "gui/DrawnLine.h"
 #include "gui/main/PreviewPlay.h"
 
@@ -25,10 +26,10 @@ class SettingsFrame;
 
 // The main window "Átnevezés - Sorszámozás". It keeps all its state in its controls: the
 // folder in the path display, the filtered file list with its selection, the new-name box and
-// the settings, which it hands to the rename runs; the runs drive the list, the progress bar
-// and the locks through RenameWindow. Each entry's tooltip shows what OK would do with it, or
-// "…" while that is being played.
-class cserel final : public QWidget, public RenameWindow {
+// the settings, which it hands to the rename runs. The runs work through its file list, and it
+// watches them: the progress bar shows and the controls a run reads are locked while one works.
+// Each entry's tooltip shows what OK would do with it, or "…" while that is being played.
+class cserel final : public QWidget, public FileListSource, public RunObserver {
     Q_OBJECT
 
 public:
@@ -51,12 +52,9 @@ public:
     void refreshFiles() override;
     FileIdentity listedFolder() const override;
     ListedFiles listedFiles() const override;
-    void setProgressMin(int value) override;
-    void setProgressMax(int value) override;
-    void setProgressValue(int value) override;
-    int progressMin() const override;
-    void setProgressVisible(bool visible) override;
-    void setLocked(ControlRole role, bool locked) override;
+    void runStarted(NameRules::RunKind kind, int steps) override;
+    void stepReached(int step) override;
+    void runEnded(NameRules::RunKind kind) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -87,6 +85,7 @@ private:
     QString previewOf(int index);
     QString playedPreviewOf(int index);
     void showAnsweredToolTip();
+    void lockControls(NameRules::RunKind kind, bool locked);
 
 
     ProgramContext &m_context;

@@ -28,7 +28,8 @@ private slots:
     void cleanup() { m.reset(); }
 
     // The window opens fixed in size on the program's folder, all of it listed, with numbering on,
-    // case unchanged and the list focused; Tab then walks the controls in the window's own order.
+    // case unchanged and the list focused; Tab then walks every control that takes it once (one
+    // button of the case group).
     void startState()
     {
         QCOMPARE(m->mainWindow().minimumSize(), m->mainWindow().maximumSize());
@@ -44,8 +45,13 @@ private slots:
             order.append(focused->objectName());
             QTest::keyClick(focused, Qt::Key_Tab);
         }
-        QCOMPARE(order, QStringList({"File1", "Text1", "Check1", "Command1", "Command2", "Command3", "Option1(0)", "Combo1",
-                                     "Check3", "Check4"}));
+        QStringList tabbed;
+        for (const QWidget *control : m->mainWindow().findChildren<QWidget *>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&m->mainWindow()) && control->isEnabled()
+                && !control->objectName().isEmpty() && (!control->objectName().startsWith(u"Option1") || control->objectName() == u"Option1(0)"))
+                tabbed << control->objectName();
+        }
+        QCOMPARE(QSet<QString>(order.begin(), order.end()), QSet<QString>(tabbed.begin(), tabbed.end()));
     }
 
     // Plain clicks turn entries over; a new filter lists in any case and drops the selection; a
@@ -72,7 +78,8 @@ private slots:
         QCOMPARE(m->folder.entries().first(), QStringLiteral("a.BMP"));
     }
 
-    // After the steps the bar is hidden and the list re-read; without numbering the new-name box and
+    // While a run renames, the bar shows and the controls it reads are locked, all but the jpe and
+    // accent boxes for the selected entries alone. After the steps the bar is hidden and the list re-read; without numbering the new-name box and
     // "Változatlan" are withdrawn (and "Kisbetű" chosen), with it they are back, the typed name kept.
     // A right press on a free spot of the settings frame shows the jpe box, a left or middle one
     // hides it, presses on its controls do neither; only a shown box, ticked, rewrites jpe names.
@@ -131,6 +138,14 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, message);
         m->folder.createAll(files.split(u' '));
+        QString during;
+        m->program.fileSystem.failingRename = 1;
+        m->program.fileSystem.beforeFailingRename = [&] {
+            QStringList enabled;
+            for (const QString name : {"Command2", "Command3", "Check1", "Check2", "Check3", "Option1(0)", "Option1(1)", "Option1(2)", "Text1"})
+                named(name)->isEnabled() ? void(enabled << name) : void();
+            during = (named("ProgressBar1")->isHidden() ? "bar hidden: " : "bar shown: ") + enabled.join(u' ');
+        };
 
         perform(steps);
 
@@ -139,6 +154,8 @@ private slots:
         QVERIFY(message.isEmpty() || m->program.requests.first().text.endsWith(message));
         if (steps.contains(QStringLiteral("open")))
             QCOMPARE(list()->count(), m->folder.entries().size());
+        if (!during.isEmpty() && !files.startsWith(u'.')) // a parked file gets its name back outside a run
+            QCOMPARE(during, steps.contains(u"entry ") ? "bar shown: Check2 Check3" : "bar shown: ");
         const bool numbering = named<QAbstractButton>("Check1")->isChecked();
         QVERIFY(named("ProgressBar1")->isHidden() && named("Command2")->isEnabled() && named("Option1(1)")->isEnabled());
         QVERIFY(named("Text1")->isEnabled() == numbering && named("Option1(2)")->isEnabled() == numbering);

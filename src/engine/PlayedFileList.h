@@ -1,16 +1,15 @@
 #pragma once
 
 #include "engine/FolderCopy.h"
-#include "engine/RenameWindow.h"
+#include "engine/FileListSource.h"
 
 #include <vector>
 
-// The main window as a played run sees it: the list, selection and pattern of the real one.
-// The later passes read the copy itself, so the list is never read again. Progress and locks go
-// nowhere.
-class PlayWindow final : public RenameWindow {
+// The file list as a played run sees it: the list, selection and pattern of the real one. The
+// later passes read the copy itself, so the list is never read again.
+class PlayedFileList final : public FileListSource {
 public:
-    PlayWindow(ListedFiles listed, const FolderCopy &copy);
+    PlayedFileList(ListedFiles listed, const FolderCopy &copy);
 
     // Notes where the entries listed at the start stand in the copy, for namesNow.
     void followStartNames();
@@ -23,13 +22,6 @@ public:
     QString filePattern() const override { return m_listed.pattern; }
     void refreshFiles() override {}
     FileIdentity listedFolder() const override { return m_copy.identity(); }
-
-    void setProgressMin(int) override {}
-    void setProgressMax(int) override {}
-    void setProgressValue(int) override {}
-    int progressMin() const override { return 0; }
-    void setProgressVisible(bool) override {}
-    void setLocked(ControlRole, bool) override {}
 
 private:
     ListedFiles m_listed;

@@ -1,6 +1,6 @@
-#include "engine/RenameWindow.h"
+#include "engine/FileListSource.h"
 
-ListedFiles RenameWindow::listedFiles() const
+ListedFiles FileListSource::listedFiles() const
 {
     ListedFiles listed{{}, {}, filePattern(), listedFolder()};
     const int count = fileCount();

@@ -1,12 +1,12 @@
-#include "engine/PlayWindow.h"
+#include "engine/PlayedFileList.h"
 
-PlayWindow::PlayWindow(ListedFiles listed, const FolderCopy &copy)
+PlayedFileList::PlayedFileList(ListedFiles listed, const FolderCopy &copy)
     : m_listed(std::move(listed))
     , m_copy(copy)
 {
 }
 
-void PlayWindow::followStartNames()
+void PlayedFileList::followStartNames()
 {
     m_startPlaces.reserve(size_t(m_listed.names.size()));
     for (const QByteArray &name : std::as_const(m_listed.names))
@@ -14,7 +14,7 @@ void PlayWindow::followStartNames()
 }
 
 // A name the folder no longer held at the start has none.
-PackedNames PlayWindow::namesNow() const
+PackedNames PlayedFileList::namesNow() const
 {
     PackedNames now;
     for (const int place : m_startPlaces)
@@ -22,17 +22,17 @@ PackedNames PlayWindow::namesNow() const
     return now;
 }
 
-int PlayWindow::fileCount() const
+int PlayedFileList::fileCount() const
 {
     return int(m_listed.names.size());
 }
 
-bool PlayWindow::isFileSelected(int index) const
+bool PlayedFileList::isFileSelected(int index) const
 {
     return m_listed.selected.at(size_t(index));
 }
 
-DiskName PlayWindow::fileName(int index) const
+DiskName PlayedFileList::fileName(int index) const
 {
     return DiskName::fromBytes(m_listed.names.at(index));
 }
