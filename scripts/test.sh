@@ -9,7 +9,7 @@ bash scripts/install-dependencies.sh --tests
 run_tests() {
     local folder=$1
     shift
-    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENAMER_WERROR=ON "$@"
     cmake --build "$folder" --parallel "$(nproc)"
     ctest --test-dir "$folder" --output-on-failure --timeout 600
 }

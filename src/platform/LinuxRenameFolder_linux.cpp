@@ -4,19 +4,12 @@
 #include "platform/MountTable_linux.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 LinuxRenameFolder::LinuxRenameFolder(int descriptor, SystemCalls &calls)
-    : m_descriptor(descriptor)
+    : m_folder(descriptor)
     , m_calls(calls)
     , m_rename(calls)
 {
-}
-
-LinuxRenameFolder::~LinuxRenameFolder()
-{
-    forgetModeChange();
-    ::close(m_descriptor);
 }
 
 namespace {
@@ -37,38 +30,35 @@ FileError LinuxRenameFolder::setArchiveOnly(const DiskName &name, FileIdentity &
 {
     forgetModeChange();
     struct stat status {};
-    if (const int error = m_calls.readStatus(m_descriptor, name.bytes.constData(), &status))
+    if (const int error = m_calls.readStatus(m_folder.get(), name.bytes.constData(), &status))
         return conditionOfErrno(error);
     file = identityOf(status);
     if (needsNoWriteBit(status))
         return {};
-    int handle = -1;
-    if (const int error = m_calls.openEntry(m_descriptor, name.bytes.constData(), &handle, &status))
+    int descriptor = -1;
+    if (const int error = m_calls.openEntry(m_folder.get(), name.bytes.constData(), &descriptor, &status))
         return conditionOfErrno(error);
+    FileHandle handle(descriptor);
     const mode_t mode = status.st_mode & 07777;
-    const int error = needsNoWriteBit(status) ? 0 : m_calls.changeMode(handle, mode | writeBits());
-    if (error != 0 || needsNoWriteBit(status)) {
-        ::close(handle);
+    const int error = needsNoWriteBit(status) ? 0 : m_calls.changeMode(handle.get(), mode | writeBits());
+    if (error != 0 || needsNoWriteBit(status))
         return error == 0 ? FileError() : conditionOfErrno(error);
-    }
-    m_modeChange = {name.bytes, handle, mode};
+    m_modeChange = {name.bytes, std::move(handle), mode};
     return {};
 }
 
 FileError LinuxRenameFolder::rename(const DiskName &oldName, const DiskName &newName)
 {
-    const FileError error = m_rename.rename(m_descriptor, oldName, newName);
-    if (error && m_modeChange.handle >= 0 && m_modeChange.name == oldName.bytes)
-        m_calls.changeMode(m_modeChange.handle, m_modeChange.mode);
+    const FileError error = m_rename.rename(m_folder.get(), oldName, newName);
+    if (error && m_modeChange.handle.isOpen() && m_modeChange.name == oldName.bytes)
+        m_calls.changeMode(m_modeChange.handle.get(), m_modeChange.mode);
     forgetModeChange();
     return error;
 }
 
 void LinuxRenameFolder::forgetModeChange()
 {
-    if (m_modeChange.handle >= 0)
-        ::close(m_modeChange.handle);
-    m_modeChange = {};
+    m_modeChange = ModeChange();
 }
 
 QString LinuxRenameFolder::parkedName() const
@@ -79,13 +69,13 @@ QString LinuxRenameFolder::parkedName() const
 bool LinuxRenameFolder::isRemoved() const
 {
     struct stat status {};
-    return ::fstat(m_descriptor, &status) != 0 || status.st_nlink == 0;
+    return ::fstat(m_folder.get(), &status) != 0 || status.st_nlink == 0;
 }
 
 FileIdentity LinuxRenameFolder::identity() const
 {
     struct stat status {};
-    if (::fstat(m_descriptor, &status) != 0)
+    if (::fstat(m_folder.get(), &status) != 0)
         return {};
     return identityOf(status);
 }
@@ -93,7 +83,7 @@ FileIdentity LinuxRenameFolder::identity() const
 FileIdentity LinuxRenameFolder::identify(const DiskName &name)
 {
     FileIdentity file;
-    return m_calls.identify(m_descriptor, name.bytes.constData(), &file) == 0 ? file : FileIdentity();
+    return m_calls.identify(m_folder.get(), name.bytes.constData(), &file) == 0 ? file : FileIdentity();
 }
 
 // The whole file system is written through, not only the folder and the files renamed: on vfat a
@@ -103,7 +93,7 @@ FileError LinuxRenameFolder::makeDurable()
 {
     if (ordersRenamesByJournal(mountType()))
         return {};
-    const int error = m_calls.syncFileSystem(m_descriptor);
+    const int error = m_calls.syncFileSystem(m_folder.get());
     return error == 0 ? FileError() : conditionOfErrno(error);
 }
 
@@ -117,6 +107,6 @@ mode_t LinuxRenameFolder::writeBits()
 const QByteArray &LinuxRenameFolder::mountType()
 {
     if (!m_mountType)
-        m_mountType = m_calls.mountType(m_descriptor);
+        m_mountType = m_calls.mountType(m_folder.get());
     return *m_mountType;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileHandle_posix.h"
 #include "platform/NoReplaceRename_posix.h"
 #include "platform/RenameFolder.h"
 
@@ -9,7 +10,7 @@
 class LinuxRenameFolder final : public RenameFolder {
 public:
     LinuxRenameFolder(int descriptor, SystemCalls &calls);
-    ~LinuxRenameFolder() override;
+    ~LinuxRenameFolder() override = default;
 
     LinuxRenameFolder(const LinuxRenameFolder &) = delete;
     LinuxRenameFolder &operator=(const LinuxRenameFolder &) = delete;
@@ -26,7 +27,7 @@ private:
     // The file whose mode the attribute step changed last, still open, and its mode before.
     struct ModeChange {
         QByteArray name;
-        int handle = -1;
+        FileHandle handle;
         mode_t mode = 0;
     };
 
@@ -34,7 +35,7 @@ private:
     const QByteArray &mountType();
     void forgetModeChange();
 
-    int m_descriptor;
+    FileHandle m_folder;
     SystemCalls &m_calls;
     NoReplaceRename m_rename;
     std::optional<QByteArray> m_mountType;

@@ -1,6 +1,7 @@
 #include "platform/LocalFileSystem.h"
 
 #include "platform/ErrnoCondition_posix.h"
+#include "platform/FileHandle_posix.h"
 #include "platform/FileNameOrder.h"
 #include "platform/FilePattern.h"
 #include "platform/LinuxRenameFolder_linux.h"
@@ -63,17 +64,15 @@ bool isDotOrDotDot(const char *name)
 template<typename Visit, typename Done>
 FileError visitFolder(const QByteArray &folder, Visit visit, Done done)
 {
-    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
+    FileHandle handle(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!handle.isOpen())
         return conditionOfErrno(errno);
-    DIR *stream = ::fdopendir(descriptor);
-    if (!stream) {
-        const int error = errno;
-        ::close(descriptor);
-        return conditionOfErrno(error);
-    }
+    const FolderStream stream(std::move(handle));
+    if (stream.error())
+        return conditionOfErrno(stream.error());
+    const int descriptor = stream.descriptor();
     int readError = 0;
-    while (const dirent *entry = nextEntry(stream, &readError)) {
+    while (const dirent *entry = nextEntry(stream.stream(), &readError)) {
         if (!isDotOrDotDot(entry->d_name))
             visit(descriptor, *entry);
     }
@@ -85,7 +84,6 @@ FileError visitFolder(const QByteArray &folder, Visit visit, Done done)
         error = FileCondition::PathNotFound;
     else
         done(descriptor, folderRead);
-    ::closedir(stream);
     return error;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/SystemCalls_posix.h"
 
+#include "platform/FileHandle_posix.h"
 #include "platform/MountTable_linux.h"
 
 #include <cerrno>
@@ -74,18 +75,13 @@ int KernelCalls::readNames(int folder, QSet<QByteArray> *names)
     if (const int error = retryingInterrupts([&] { return ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); },
                                              &descriptor))
         return error;
-    DIR *stream = ::fdopendir(descriptor);
-    if (!stream) {
-        const int error = errno;
-        ::close(descriptor);
-        return error;
-    }
+    const FolderStream stream{FileHandle(descriptor)};
+    if (stream.error())
+        return stream.error();
     errno = 0;
-    while (const dirent *entry = ::readdir(stream))
+    while (const dirent *entry = ::readdir(stream.stream()))
         names->insert(QByteArray(entry->d_name));
-    const int error = errno;
-    ::closedir(stream);
-    return error;
+    return errno;
 }
 
 int KernelCalls::openEntry(int folder, const char *name, int *handle, struct stat *status)

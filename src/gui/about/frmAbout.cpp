@@ -36,7 +36,7 @@ frmAbout::frmAbout(ProgramContext &context)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Névjegy"));
-    setProperty("helpTopic", 5);
+    setHelpTopic(this, HelpTopic::About);
     createControls();
     placeControls();
     colourControls();

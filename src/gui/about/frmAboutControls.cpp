@@ -2,6 +2,7 @@
 #include "gui/about/frmAbout.h"
 
 #include "gui/ControlColours.h"
+#include "gui/help/HelpWindow.h"
 #include "gui/MakeControl.h"
 #include "gui/ProgramIcon.h"
 
@@ -29,12 +30,12 @@ void frmAbout::createControls()
     setWindowIcon(programIcon());
     picIcon->setPixmap(programIconPixmap(32));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setProperty("helpTopic", 6);
+    setHelpTopic(picIcon, HelpTopic::Leaving);
     Label1->setAlignment(Qt::AlignCenter);
     lblDisclaimer->setAlignment(Qt::AlignCenter);
     lblDisclaimer->setWordWrap(true);
     cmdOK->setDefault(true);
-    cmdOK->setProperty("helpTopic", 7);
+    setHelpTopic(cmdOK, HelpTopic::AboutOk);
     setTabOrder(cmdOK, cmdSysInfo);
     Timer1->start(150);
 }

@@ -47,7 +47,7 @@ indit::indit(cserel &mainWindow, ProgramContext &context)
     setObjectName(QStringLiteral("indit"));
     setWindowTitle(QStringLiteral("Könyvtár megnyitása"));
     setWindowIcon(folderIcon());
-    setProperty("helpTopic", 2);
+    setHelpTopic(this, HelpTopic::FolderChooser);
     createControls();
     placeControls();
     colourControls();
@@ -81,8 +81,8 @@ void indit::createControls()
     Dir1->setPath(DiskName::fromText(QDir::currentPath()));
     Drive1->setDrive(Dir1->path());
     for (QWidget *control : std::initializer_list<QWidget *>{Dir1, Drive1, Text1})
-        control->setProperty("helpTopic", 2);
-    Command1->setProperty("helpTopic", 4);
+        setHelpTopic(control, HelpTopic::FolderChooser);
+    setHelpTopic(Command1, HelpTopic::MainWindow);
 }
 
 // 3375 × 4665 twips, every control 120 twips from the left edge (15 twips to the pixel).

@@ -12,6 +12,7 @@
 namespace {
 
 const QUrl startPage(QStringLiteral("qrc:/help/index.html"));
+const char *const topicProperty = "helpTopic";
 
 QToolButton *makeButton(const QString &text, const QString &toolTip, QWidget *parent)
 {
@@ -53,18 +54,18 @@ HelpWindow::HelpWindow()
             [this] { setWindowTitle(QStringLiteral("Súgó – ") + m_browser->documentTitle()); });
 }
 
-QUrl HelpWindow::pageOfTopic(int topic)
+QUrl HelpWindow::pageOfTopic(HelpTopic topic)
 {
-    static const QMap<int, QString> pages = {
-        {2, QStringLiteral("konyvtar.html")}, {4, QStringLiteral("foablak.html")},
-        {5, QStringLiteral("nevjegy.html")},  {6, QStringLiteral("kilepes.html")},
-        {7, QStringLiteral("nevjegy-ok.html")},
+    static const QMap<HelpTopic, QString> pages = {
+        {HelpTopic::FolderChooser, QStringLiteral("konyvtar.html")}, {HelpTopic::MainWindow, QStringLiteral("foablak.html")},
+        {HelpTopic::About, QStringLiteral("nevjegy.html")},          {HelpTopic::Leaving, QStringLiteral("kilepes.html")},
+        {HelpTopic::AboutOk, QStringLiteral("nevjegy-ok.html")},
     };
     const QString page = pages.value(topic);
     return page.isEmpty() ? QUrl() : startPage.resolved(QUrl(page));
 }
 
-void HelpWindow::showTopic(int topic)
+void HelpWindow::showTopic(HelpTopic topic)
 {
     const QUrl page = pageOfTopic(topic);
     m_browser->setSource(page.isEmpty() ? startPage : page);
@@ -81,14 +82,19 @@ void HelpWindow::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-int helpTopicAround(const QWidget *control)
+void setHelpTopic(QWidget *control, HelpTopic topic)
+{
+    control->setProperty(topicProperty, int(topic));
+}
+
+HelpTopic helpTopicAround(const QWidget *control)
 {
     for (; control; control = control->parentWidget()) {
-        const QVariant topic = control->property("helpTopic");
+        const QVariant topic = control->property(topicProperty);
         if (topic.isValid())
-            return topic.toInt();
+            return HelpTopic(topic.toInt());
     }
-    return 0;
+    return HelpTopic::None;
 }
 
 bool showHelpForKey(const QKeyEvent &event, const QWidget &window, HelpWindow &help)

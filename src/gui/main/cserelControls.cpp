@@ -4,6 +4,7 @@
 
 #include "gui/AccessibleNames.h"
 #include "gui/ControlColours.h"
+#include "gui/help/HelpWindow.h"
 #include "gui/main/FileList.h"
 #include "gui/main/SettingsFrame.h"
 #include "gui/MakeControl.h"
@@ -159,6 +160,6 @@ void cserel::setFocusOrder()
 void cserel::keepHelpTopics()
 {
     for (QWidget *control : std::initializer_list<QWidget *>{Text1, Frame2, File1, Combo1, Command1, Command2})
-        control->setProperty("helpTopic", 4);
-    Command3->setProperty("helpTopic", 6);
+        setHelpTopic(control, HelpTopic::MainWindow);
+    setHelpTopic(Command3, HelpTopic::Leaving);
 }

@@ -250,7 +250,7 @@ private slots:
         m->click("cserel", "Check1");
         m->openChooser();
         m->aboutWindow();
-        m->program.help.showTopic(0);
+        m->program.help.showTopic(HelpTopic::None);
         for (QWidget *control : QApplication::allWidgets()) {
             const QString where = control->window()->objectName() + u'/' + control->metaObject()->className() + u' ' + control->objectName();
             QVERIFY2(control->focusPolicy() == Qt::NoFocus || !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(), qPrintable(where));
@@ -297,7 +297,7 @@ private slots:
             if (steps.contains(u"chooser"))
                 m->openChooser()->close();
             if (steps.contains(u"help"))
-                m->program.help.showTopic(0);
+                m->program.help.showTopic(HelpTopic::None);
             if (steps.contains(u"exit")) {
                 m->click("cserel", "Command3");
                 afterExit = WindowFixture::openWindows();
