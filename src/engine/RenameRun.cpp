@@ -133,12 +133,9 @@ RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const Rena
 {
     for (int index = 0; index < count; ++index) {
         holdEntry(index);
-        const std::optional<QString> newName = composeNewName(m_entry.text, settings, index, RunKind::WholeList);
-        if (!newName)
-            return failure(RenameFailure::Kind::NameTooShort);
         m_observer.stepReached(index);
-        if (const Failure refused = fileStep(folder, *newName))
-            return refused;
+        if (const Failure stopped = renameTo(folder, composeNewName(m_entry.text, settings, index, RunKind::WholeList)))
+            return stopped;
     }
     return std::nullopt;
 }
@@ -151,12 +148,8 @@ RenameRun::Failure RenameRun::selectedMainPass(RenameFolder &folder, const Renam
         ++m_selectedCount;
         holdEntry(index);
         m_observer.stepReached(index);
-        const std::optional<QString> newName =
-            composeNewName(m_entry.text, settings, m_selectedCount, RunKind::SelectedFiles);
-        if (!newName)
-            return failure(RenameFailure::Kind::NameTooShort);
-        if (const Failure refused = fileStep(folder, *newName))
-            return refused;
+        if (const Failure stopped = renameTo(folder, composeNewName(m_entry.text, settings, m_selectedCount, RunKind::SelectedFiles)))
+            return stopped;
     }
     return std::nullopt;
 }
@@ -181,11 +174,8 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
         sortFileNames(touched);
     for (const QByteArray &name : std::as_const(touched)) {
         m_entry = DiskName::fromBytes(name);
-        const std::optional<QString> newName = laterNewName(pass, m_entry.text);
-        if (!newName)
-            return failure(RenameFailure::Kind::NameTooShort);
-        if (const Failure refused = fileStep(folder, *newName, identityStepped(name)))
-            return refused;
+        if (const Failure stopped = renameTo(folder, laterNewName(pass, m_entry.text), identityStepped(name)))
+            return stopped;
     }
     return std::nullopt;
 }
@@ -264,10 +254,14 @@ void RenameRun::holdEntry(int index)
     m_entry = m_list.fileName(index);
 }
 
-// New names are written in UTF-8.
-RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped)
+// A name too short to cut stops the run at the file in hand; any other new name is written in
+// UTF-8.
+RenameRun::Failure RenameRun::renameTo(RenameFolder &folder, const std::optional<QString> &newName,
+                                      const std::optional<FileIdentity> &stepped)
 {
-    return fileStep(folder, DiskName::fromText(newName), stepped);
+    if (!newName)
+        return failure(RenameFailure::Kind::NameTooShort);
+    return fileStep(folder, DiskName::fromText(*newName), stepped);
 }
 
 // The record notes which file got the new name, as the attribute step found it just before,

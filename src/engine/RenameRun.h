@@ -67,7 +67,7 @@ private:
     Failure madeDurable(RenameFolder *folder, Failure failure);
 
     void holdEntry(int index);
-    Failure fileStep(RenameFolder &folder, const QString &newName, const std::optional<FileIdentity> &stepped = {});
+    Failure renameTo(RenameFolder &folder, const std::optional<QString> &newName, const std::optional<FileIdentity> &stepped = {});
     Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
     using Steps = std::vector<Stepped>;
     void noteSteps(bool notes, int count);

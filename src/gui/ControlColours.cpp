@@ -59,3 +59,10 @@ void setControlColours(QWidget *control, const QColor &background, const QColor 
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
+
+void setTextColour(QWidget *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}

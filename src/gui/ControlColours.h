@@ -22,5 +22,8 @@ QColor classicWindow();
 // How well two colours read one on the other: 1 for the same, 21 for black on white.
 double contrastRatio(const QColor &text, const QColor &ground);
 
+// Paints the text of a label in the colour, its ground left as it is.
+void setTextColour(QWidget *label, const QColor &colour);
+
 // Paints the control's background and text in the given colours, whatever kind it is.
 void setControlColours(QWidget *control, const QColor &background, const QColor &text);

@@ -1,5 +1,6 @@
 #include "gui/about/frmAbout.h"
 
+#include "gui/ControlColours.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/ProgramContext.h"
 #include "gui/WindowPlacement.h"
@@ -14,13 +15,6 @@ namespace {
 
 const QString RunningText = QStringLiteral("   Calvenor   ");
 const QString StillText = QStringLiteral("   Calvenor \u2122   ");
-
-void setTextColour(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 int colourComponent(RandomNumbers &random)
 {

@@ -6,6 +6,7 @@
 #include "gui/folder/FolderList.h"
 #include "gui/folder/Module1.h"
 #include "gui/help/HelpWindow.h"
+#include "gui/MakeControl.h"
 #include "gui/main/cserel.h"
 #include "gui/main/FileCountText.h"
 #include "gui/ProgramContext.h"
@@ -61,19 +62,13 @@ indit::indit(cserel &mainWindow, ProgramContext &context)
 // Drive and folder start where the program's current folder is.
 void indit::createControls()
 {
-    Label3 = new QLabel(QStringLiteral("Könyvtár:"), this);
-    Dir1 = new FolderList(m_context.fileSystem, this);
-    Label2 = new QLabel(QStringLiteral("Meghajtó:"), this);
-    Drive1 = new DriveList(m_context.volumes, this);
-    Label4 = new QLabel(QStringLiteral("Megnyitni kívánt alkönyvtár:"), this);
-    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
-    Command1 = new QPushButton(QStringLiteral("Könyvtárnyitás"), this);
-    const QList<std::pair<QWidget *, const char *>> names = {
-        {Label3, "Label3"}, {Dir1, "Dir1"},   {Label2, "Label2"},     {Drive1, "Drive1"},
-        {Label4, "Label4"}, {Text1, "Text1"}, {Command1, "Command1"},
-    };
-    for (const auto &[control, name] : names)
-        control->setObjectName(QLatin1String(name));
+    Label3 = makeControl<QLabel>(QStringLiteral("Label3"), this, QStringLiteral("Könyvtár:"));
+    Dir1 = makeControl<FolderList>(QStringLiteral("Dir1"), this, m_context.fileSystem);
+    Label2 = makeControl<QLabel>(QStringLiteral("Label2"), this, QStringLiteral("Meghajtó:"));
+    Drive1 = makeControl<DriveList>(QStringLiteral("Drive1"), this, m_context.volumes);
+    Label4 = makeControl<QLabel>(QStringLiteral("Label4"), this, QStringLiteral("Megnyitni kívánt alkönyvtár:"));
+    Text1 = makeControl<QLineEdit>(QStringLiteral("Text1"), this, QStringLiteral("Text1"));
+    Command1 = makeControl<QPushButton>(QStringLiteral("Command1"), this, QStringLiteral("Könyvtárnyitás"));
     nameAfterLabel(Label3, Dir1);
     nameAfterLabel(Label2, Drive1);
     nameAfterLabel(Label4, Text1);
