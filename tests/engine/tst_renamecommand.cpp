@@ -69,10 +69,8 @@ private slots:
         const RenameSettings threePasses{.numbering = false, .caseMode = CaseMode::Lower, .jpeRewrite = true, .accentFolding = true};
         const RenameSettings appended{.append = true};
         const QList<int> none;
-        QTest::newRow("whole list") << abc << "*.*" << numbered << none << 0 << "" << Names{"000.txt", "001.txt", "002.txt"} << ""
-                                    << 1;
-        QTest::newRow("one file") << Files{"a.txt"} << "*.*" << numbered << none << 0 << "" << Names{"000.txt"} << ""
-                                  << 1;
+        QTest::newRow("whole list") << abc << "*.*" << numbered << none << 0 << "" << Names{"000.txt", "001.txt", "002.txt"} << "" << 1;
+        QTest::newRow("one file") << Files{"a.txt"} << "*.*" << numbered << none << 0 << "" << Names{"000.txt"} << "" << 1;
         QTest::newRow("lower, nothing changes") << abc << "*.*" << lower << none << 0 << "" << Names{"a.txt", "b.txt", "c.txt"} << "" << 1;
         QTest::newRow("empty list") << Files{"a.txt"} << "*.jpg" << numbered << none << 0 << "" << Names{"a.txt"} << "" << 0;
         Files thousand;
@@ -85,6 +83,11 @@ private slots:
         QTest::newRow("a thousand files, three passes") << thousand << "*.*" << threePasses << none << 0 << "" << thousandAfter << "" << 1;
         QTest::newRow("numbered, no accent pass") << Files{"K\xC3\xA9p.JPE"} << "*.*" << RenameSettings{.jpeRewrite = true, .accentFolding = true}
                                                   << none << 0 << "" << Names{"000.jpg"} << "" << 1;
+        QTest::newRow("numbered with a text in front keeps accents") << Files{"Kép.txt", "Nyár.txt"} << "*.*"
+            << RenameSettings{.append = true, .newText = "Év_", .accentFolding = true} << none << 0 << "" << Names{"Év_000.txt", "Év_001.txt"} << "" << 1;
+        QTest::newRow("1250 where Latin-1 differs") << Files{"\xF5\xFB\xD5\xDB.txt"} << "*.*" << lower << none << 0 << "" << Names{"őűőű.txt"} << "" << 1;
+        QTest::newRow("subfolder holds the new name") << Files{"a.txt", "000.txt/"} << "*.*" << numbered << none << 0 << ""
+                                                      << Names{"000.txt", "a.txt"} << refusal("a.txt", "000.txt", taken) << 0;
         QTest::newRow("1250: three passes") << Files{"K\xE9p.JPE"} << "*.*" << threePasses << none << 0 << "" << Names{"kep.jpg"} << "" << 1;
         QTest::newRow("jpe out of the filter") << Files{"a.jpe", "b.JPE", "c.txt"} << "*.jpe" << RenameSettings{.numbering = false, .caseMode = CaseMode::Upper, .jpeRewrite = true}
                                                << none << 0 << "" << Names{"A.jpg", "B.jpg", "c.txt"} << "" << 1;
@@ -156,10 +159,12 @@ private slots:
         QFETCH(int, refreshes);
         TemporaryFolder folder, elsewhere;
         const QByteArray readOnly = QFile::encodeName(folder.path()) + '/' + files.first();
-        // A name "NAME>TARGET" is a symbolic link.
+        // A name "NAME>TARGET" is a symbolic link, "NAME/" a folder.
         const auto populate = [&] {
             for (const QByteArray &name : files)
-                name.contains('>') ? folder.link(name.split('>').first(), name.split('>').last()) : folder.create(name, name);
+                name.contains('>') ? folder.link(name.split('>').first(), name.split('>').last())
+                : name.endsWith('/') ? void(QDir(folder.path()).mkdir(QString::fromUtf8(name.chopped(1))))
+                                     : folder.create(name, name);
             ::chmod(readOnly.constData(), 0440);
         };
         populate();
@@ -218,10 +223,35 @@ private slots:
         // Each file's content is its first name: a file still named by its content has its old name.
         QMap<QByteArray, QByteArray> oldNames;
         for (const QByteArray &name : files)
-            name.contains('>') ? void() : void(oldNames.insert(name, name));
+            name.contains('>') || name.endsWith('/') ? void() : void(oldNames.insert(name, name));
         QCOMPARE(folder.namesByContent(), oldNames);
         // An undo is a whole-list run of its own, with one re-read.
         QVERIFY(window.runs.isEmpty() || (window.runs.size() == 1 && window.runs.first().startsWith(u"whole list") && window.refreshes == 1));
+    }
+
+    // The play lists its copy as the disk lists the folder: hidden and legacy names, a subfolder,
+    // links to a file, to a folder, to nowhere and out of the folder.
+    void playListsAsDisk_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        for (const QString pattern : {"*.*", "*.jpg", "*.JPG;b*", "*"})
+            QTest::newRow(qPrintable(pattern)) << pattern;
+    }
+    void playListsAsDisk()
+    {
+        QFETCH(QString, pattern);
+        TemporaryFolder folder, elsewhere;
+        folder.createAll({"a.jpg", "B.JPG", ".hidden.jpg", "c.txt", "bare"});
+        folder.create("\xE1rv\xEDz.jpg");
+        elsewhere.createAll({"x.jpg"});
+        QVERIFY(QDir(folder.path()).mkdir("d.jpg"));
+        for (const auto &[link, target] : {std::pair{"e.jpg", "a.jpg"}, {"f.jpg", "d.jpg"}, {"g.jpg", "none.jpg"}})
+            folder.link(link, target);
+        folder.link("h.jpg", QFile::encodeName(elsewhere.filePath("x.jpg")));
+
+        const FolderCopy copy(m_fileSystem.readContents(folder.diskPath()));
+        QCOMPARE(copy.listFiles({}, pattern, ListingOrder::Alphabetical).names,
+                 m_fileSystem.listFiles(folder.diskPath(), pattern, ListingOrder::Alphabetical).names);
     }
 
     // Generated folders of files, hidden names, subfolders, names in old encodings and (where case

@@ -51,12 +51,12 @@ public:
         names.sort();
         return names;
     }
-    // The name of every file, as the folder holds it, by its content; links left out.
+    // The name of every file, as the folder holds it, by its content; links and folders left out.
     QMap<QByteArray, QByteArray> namesByContent() const
     {
         QMap<QByteArray, QByteArray> names;
         for (const auto &entry : std::filesystem::directory_iterator(nativePath(), m_ignored)) {
-            if (entry.is_symlink())
+            if (entry.is_symlink() || !entry.is_regular_file())
                 continue;
             std::ifstream file(entry.path(), std::ios::binary);
             const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
