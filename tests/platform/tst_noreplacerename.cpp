@@ -169,7 +169,7 @@ private slots:
                                            << Names{"a.txt", "b.txt", "c.txt"};
         QTest::newRow("control kept") << "links" << Names{"a\tb.txt"} << "A\tB.TXT" << 0 << ok << Names{"A\tB.TXT"};
         for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n'), "a\nb",
-                                               "a\x1b.txt", "\u202Egpj.exe", QString(QChar(0xD83D)) + ".txt"})
+                                               "a\x1b.txt", "\u202Aa.txt", "\u202Egpj.exe", QString(QChar(0xD83D)) + ".txt"})
             QTest::addRow("refused %s", qPrintable(name.left(9))) << "vfat" << Names{"a.txt"} << name << 0
                                                                   << FileError(FileCondition::InvalidFileName) << Names{"a.txt"};
     }
@@ -187,6 +187,19 @@ private slots:
 
         QTEST(routine.rename(3, DiskName::fromBytes(files.first()), DiskName::fromText(newName)), "result");
         QTEST(calls.names(), "names");
+    }
+
+    // On a vfat disk mounted with iocharset=utf8 the names a rename gives and frees count at once.
+    void caseTwinsFollowOwnRenames()
+    {
+        FakeFolderCalls calls(QStringLiteral("utf8 vfat"));
+        calls.add("a.jpg");
+        calls.add("b.jpg");
+        NoReplaceRename routine(calls);
+        const auto rename = [&](const char *from, const char *to) { return routine.rename(3, DiskName::fromBytes(from), DiskName::fromBytes(to)); };
+        QCOMPARE(rename("a.jpg", "c.jpg"), FileError());
+        QCOMPARE(rename("b.jpg", "C.JPG"), FileError(FileCondition::NameTaken));
+        QCOMPARE(rename("b.jpg", "A.JPG"), FileError());
     }
 
     // The folder is written through on disks without a journal.
