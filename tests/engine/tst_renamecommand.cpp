@@ -229,31 +229,6 @@ private slots:
         QVERIFY(window.runs.isEmpty() || (window.runs.size() == 1 && window.runs.first().startsWith(u"whole list") && window.refreshes == 1));
     }
 
-    // The play lists its copy as the disk lists the folder: hidden and legacy names, a subfolder,
-    // links to a file, to a folder, to nowhere and out of the folder.
-    void playListsAsDisk_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        for (const QString pattern : {"*.*", "*.jpg", "*.JPG;b*", "*"})
-            QTest::newRow(qPrintable(pattern)) << pattern;
-    }
-    void playListsAsDisk()
-    {
-        QFETCH(QString, pattern);
-        TemporaryFolder folder, elsewhere;
-        folder.createAll({"a.jpg", "B.JPG", ".hidden.jpg", "c.txt", "bare"});
-        folder.create("\xE1rv\xEDz.jpg");
-        elsewhere.createAll({"x.jpg"});
-        QVERIFY(QDir(folder.path()).mkdir("d.jpg"));
-        for (const auto &[link, target] : {std::pair{"e.jpg", "a.jpg"}, {"f.jpg", "d.jpg"}, {"g.jpg", "none.jpg"}})
-            folder.link(link, target);
-        folder.link("h.jpg", QFile::encodeName(elsewhere.filePath("x.jpg")));
-
-        const FolderCopy copy(m_fileSystem.readContents(folder.diskPath()));
-        QCOMPARE(copy.listFiles({}, pattern, ListingOrder::Alphabetical).names,
-                 m_fileSystem.listFiles(folder.diskPath(), pattern, ListingOrder::Alphabetical).names);
-    }
-
     // Generated folders of files, hidden names, subfolders, names in old encodings and (where case
     // counts) links, with generated patterns, selections and settings: whenever the play passes,
     // OK leaves exactly the names the play left on its copy; whenever it refuses, nothing changes.
