@@ -27,10 +27,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 vm_initramfs "$work/initramfs.gz"
 
-# Waits until a file exists; gives up after the seconds given.
+# Waits until a file of the job exists; gives up after the seconds given, or when the machine
+# stopped on its own (a kernel that fails to boot under emulation, now and then).
 wait_for() {
     for _ in $(seq $(($2 * 20))); do
         [ -e "$1" ] && return 0
+        kill -0 "$machine" 2>/dev/null || return 1
         sleep 0.05
     done
     return 1
@@ -74,6 +76,7 @@ $build/bench/power_cut_run /run/card/DCIM $photos | while read -r line; do echo 
 sleep 60
 JOB
     VM_PIDFILE=$job/qemu.pid vm_boot "$work/initramfs.gz" "$job/run.sh" "$job/console.log" "$job/card.img" 2>/dev/null &
+    local machine=$!
     wait_for "$job/copied" 900 || { stop "$job"; return 1; }
     local started delay
     started=$(date +%s.%N)

@@ -1,4 +1,6 @@
-# Boots the kernel of fetch-kernel.sh in QEMU with software emulation and runs a job in it.
+# Boots the kernel of fetch-kernel.sh in QEMU with software emulation and runs a job in it. The
+# two processors are emulated in one thread: with a thread each, the kernel now and then panicked
+# while it patched its own code at boot.
 # Sourced by the disk tests and the power-cut benchmark.
 #   vm_initramfs FILE            builds the first program's archive
 #   vm_boot INITRAMFS JOB LOG [DISK...]
@@ -31,7 +33,7 @@ vm_boot() {
     done
     local pidfile=()
     [ -z "${VM_PIDFILE:-}" ] || pidfile=(-pidfile "$VM_PIDFILE")
-    qemu-system-x86_64 "${pidfile[@]}" -accel tcg,thread=multi -cpu max -smp 2 -m 2048 -nographic -vga none -no-reboot -nic none \
+    qemu-system-x86_64 "${pidfile[@]}" -accel tcg,thread=single -cpu max -smp 2 -m 2048 -nographic -vga none -no-reboot -nic none \
         -kernel "$vm_kernel/vmlinuz" -initrd "$initramfs" \
         -append "console=ttyS0 quiet loglevel=3 panic=-1 job=$job" \
         -fsdev local,id=host,path=/,security_model=none,readonly=on,multidevs=remap \
