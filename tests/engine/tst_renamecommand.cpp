@@ -194,39 +194,19 @@ private slots:
         QTEST(folder.entries(), "after");
         QVERIFY(!failure || (failure->newName.size() > 80 ? failure->details().endsWith(failure->newName) : failure->details().isEmpty()));
         QCOMPARE(window.refreshes, refreshes);
-        // A run the play refuses is never shown; one that reaches the disk is, and is over.
+        // A run the play refuses is never shown; one that reaches the disk is shown as it started, and is over.
         const bool refusedByPlay = played && played->failure;
         const QString shown = QStringLiteral("%1 %2").arg(selection.isEmpty() ? "whole list" : "selected").arg(listed.size());
         QCOMPARE(window.runs, refreshes == 0 || refusedByPlay ? QStringList() : QStringList{shown});
-        QVERIFY(!window.running);
-        if (refusedByPlay)
-            QCOMPARE(played->failure->message(), failure->message());
+        QVERIFY(!window.running && (!refusedByPlay || played->failure->message() == failure->message()));
         if (world == u"folder")
             return;
-        // A file that keeps its name after a failure keeps its mode too.
-        if (failure && folder.namesByContent().value(files.first()) == files.first())
+        if (failure && folder.namesByContent().value(files.first()) == files.first()) // a file that keeps its name keeps its mode
             QCOMPARE(modeOf(readOnly), mode_t(0440));
-        if (message.isEmpty() && played) {
-            const QMap<QByteArray, QByteArray> names = folder.namesByContent();
-            for (int index = 0; index < listed.size(); ++index)
-                QCOMPARE(played->finalNames.at(index).toByteArray(), names.value(listed.at(index)));
-            // The attribute step gives the owner the write bit and keeps every other bit.
-            if (names.value(files.first()) != files.first())
-                QCOMPARE(modeOf(QFile::encodeName(folder.path()) + '/' + names.value(files.first())), mode_t(0640));
-        }
+        else if (!failure && played)
+            checkRenamedAsPlayed(folder, *played, listed, files.first());
         files.removeOne(world.toUtf8());
-        window.runs.clear();
-        window.refreshes = 0;
-        QCOMPARE(bool(command.undoLastRun()), fileSystem.unsaved);
-        if (fileSystem.unsaved) // before the first rename and after the last, of the run and of the undo
-            QCOMPARE(fileSystem.savedAfter, (QList<int>{0, 3, 3, 6}));
-        // Each file's content is its first name: a file still named by its content has its old name.
-        QMap<QByteArray, QByteArray> oldNames;
-        for (const QByteArray &name : files)
-            name.contains('>') || name.endsWith('/') ? void() : void(oldNames.insert(name, name));
-        QCOMPARE(folder.namesByContent(), oldNames);
-        // An undo is a whole-list run of its own, with one re-read.
-        QVERIFY(window.runs.isEmpty() || (window.runs.size() == 1 && window.runs.first().startsWith(u"whole list") && window.refreshes == 1));
+        checkUndone(folder, window, command, fileSystem, files);
     }
 
     // Generated folders of files, hidden names, subfolders, names in old encodings and (where case
@@ -282,6 +262,35 @@ private slots:
     }
 
 private:
+    // The disk gets the names the play left on its copy; the attribute step gives the owner the
+    // write bit and keeps every other bit.
+    static void checkRenamedAsPlayed(const TemporaryFolder &folder, const PlayedRun &played, const QByteArrayList &listed,
+                                     const QByteArray &first)
+    {
+        const QMap<QByteArray, QByteArray> names = folder.namesByContent();
+        for (int index = 0; index < listed.size(); ++index)
+            QCOMPARE(played.finalNames.at(index).toByteArray(), names.value(listed.at(index)));
+        if (names.value(first) != first)
+            QCOMPARE(modeOf(QFile::encodeName(folder.path()) + '/' + names.value(first)), mode_t(0640));
+    }
+
+    // Ctrl+Z is a whole-list run of its own, with one re-read, and gives every file its first name
+    // (each file's content is its first name); it is written through before and after, as the run.
+    static void checkUndone(const TemporaryFolder &folder, ScriptedWindow &window, RenameCommand &command,
+                            const ScriptedFileSystem &fileSystem, const QByteArrayList &files)
+    {
+        window.runs.clear();
+        window.refreshes = 0;
+        QCOMPARE(bool(command.undoLastRun()), fileSystem.unsaved);
+        if (fileSystem.unsaved)
+            QCOMPARE(fileSystem.savedAfter, (QList<int>{0, 3, 3, 6}));
+        QMap<QByteArray, QByteArray> oldNames;
+        for (const QByteArray &name : files)
+            name.contains('>') || name.endsWith('/') ? void() : void(oldNames.insert(name, name));
+        QCOMPARE(folder.namesByContent(), oldNames);
+        QVERIFY(window.runs.isEmpty() || (window.runs.size() == 1 && window.runs.first().startsWith(u"whole list") && window.refreshes == 1));
+    }
+
     static QByteArrayList namesIn(const FileSystem &fileSystem, const DiskName &folder)
     {
         QByteArrayList names;
