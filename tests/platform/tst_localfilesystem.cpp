@@ -18,11 +18,12 @@ namespace {
 const QByteArrayList files = {"Zolt\xE1n.txt", "adam.txt", "Ádám.txt", "Adam.txt", "b\xE9la.JPG", "B", "Bea.txt",
                               "\xC1rv\xEDz.txt", "\xEF\xBF\xBDrv.txt"};
 
-// A desktop's mount table: the system's own mounts, a memory card, an exFAT and an NTFS disk
-// through FUSE, an sshfs mount whose server is gone, whose size cannot be read, and a card
-// mounted at a Windows-1250 name. The disk mounted at /mnt/old is hidden by the later mount on
+// A desktop's mount table: the system's own mounts (/proc, /dev/shm, /run), a memory card, an
+// exFAT and an NTFS disk through FUSE, an sshfs mount whose server is gone, whose size cannot be
+// read, and a card mounted at a Windows-1250 name. The disk mounted at /mnt/old is hidden by the later mount on
 // the same folder; the last line is cut short.
 const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
+22 26 0:5 / /dev/shm rw,nosuid - tmpfs tmpfs rw
 26 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda1 rw
 27 26 0:24 / /run rw,nosuid - tmpfs tmpfs rw,mode=755
 28 27 0:50 / /run/user/1000/doc rw,nosuid - fuse.portal portal rw,user_id=1000

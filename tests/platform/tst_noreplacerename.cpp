@@ -109,6 +109,12 @@ private:
     QMap<QByteArray, std::pair<QByteArray, size_t>> m_entries; // spelling and inode number by key
 };
 
+// A file system that refuses every change of mode.
+class ModeRefusingCalls final : public KernelCalls {
+public:
+    int changeMode(int, mode_t) override { return EPERM; }
+};
+
 // Another user who can write to the folder swaps the entry for a link to another file right
 // after the attribute step has looked at it.
 class SwappingCalls final : public KernelCalls {
@@ -225,6 +231,17 @@ private slots:
 
         QTEST(folder.makeDurable(), "result");
         QTEST(calls.syncs, "syncs");
+    }
+
+    void attributeStepReportsRefusedModeChange()
+    {
+        TemporaryFolder folder;
+        folder.createAll({"a.txt"});
+        QVERIFY(QFile::setPermissions(folder.filePath("a.txt"), QFile::ReadOwner));
+        ModeRefusingCalls calls;
+        LinuxRenameFolder opened(::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY), calls);
+        FileIdentity file;
+        QCOMPARE(opened.setArchiveOnly(DiskName::fromBytes("a.txt"), file), FileError(FileCondition::AccessDenied));
     }
 
     void attributeStepNeverFollowsSwappedLink()

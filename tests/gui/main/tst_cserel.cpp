@@ -41,6 +41,7 @@ private slots:
         const int listed = int(m->program.localFileSystem.listFiles(list()->folder(), QStringLiteral("*.*"), ListingOrder::AsStored).names.size());
         QVERIFY(listed > 0 && !list()->currentIndex().isValid());
         QCOMPARE(m->text("cserel", "Label1"), fileCountText(listed));
+        QVERIFY(named("Label1")->font().bold());
         QStringList order;
         for (QWidget *focused = QApplication::focusWidget(); !order.contains(focused->objectName()); focused = QApplication::focusWidget()) {
             order.append(focused->objectName());
