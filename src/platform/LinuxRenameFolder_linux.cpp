@@ -106,7 +106,5 @@ mode_t LinuxRenameFolder::writeBits()
 
 const QByteArray &LinuxRenameFolder::mountType()
 {
-    if (!m_mountType)
-        m_mountType = m_calls.mountType(m_folder.get());
-    return *m_mountType;
+    return m_rename.mountType(m_folder.get());
 }

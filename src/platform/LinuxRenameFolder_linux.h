@@ -4,8 +4,6 @@
 #include "platform/NoReplaceRename_posix.h"
 #include "platform/RenameFolder.h"
 
-#include <optional>
-
 // A folder opened by its descriptor: every file step works on leaf names relative to it.
 class LinuxRenameFolder final : public RenameFolder {
 public:
@@ -38,6 +36,5 @@ private:
     FileHandle m_folder;
     SystemCalls &m_calls;
     NoReplaceRename m_rename;
-    std::optional<QByteArray> m_mountType;
     ModeChange m_modeChange;
 };

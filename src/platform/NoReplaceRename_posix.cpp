@@ -149,13 +149,20 @@ bool NoReplaceRename::ignoresCase(int folder, const QByteArray &from, const QByt
 bool NoReplaceRename::hasCaseTwin(int folder, const DiskName &oldName, const DiskName &newName)
 {
     if (!m_refusesCaseTwins)
-        m_refusesCaseTwins = isCaseBlindElsewhere(m_calls.mountType(folder));
+        m_refusesCaseTwins = isCaseBlindElsewhere(mountType(folder));
     if (!*m_refusesCaseTwins)
         return false;
     if (!readSpellings(folder))
         return true;
     const QString key = newName.text.toCaseFolded();
     return m_foldedNames.value(key) > (oldName.text.toCaseFolded() == key ? 1 : 0);
+}
+
+const QByteArray &NoReplaceRename::mountType(int folder)
+{
+    if (!m_mountType)
+        m_mountType = m_calls.mountType(folder);
+    return *m_mountType;
 }
 
 bool NoReplaceRename::isSpelled(int folder, const QByteArray &name)

@@ -18,6 +18,9 @@ public:
 
     FileError rename(int folder, const DiskName &oldName, const DiskName &newName);
 
+    // The type of the mount that holds the folder, read from the mount table once.
+    const QByteArray &mountType(int folder);
+
     // The hidden temporary name under which the last rename had to leave its file, because
     // putting it back failed; empty when the file is under its old or its new name.
     QByteArray parkedName() const { return m_parkedName; }
@@ -45,4 +48,5 @@ private:
     std::optional<QSet<QByteArray>> m_spellings;
     QHash<QString, int> m_foldedNames;
     std::optional<bool> m_refusesCaseTwins;
+    std::optional<QByteArray> m_mountType;
 };
