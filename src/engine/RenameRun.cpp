@@ -119,7 +119,7 @@ RenameRun::Failure RenameRun::folderFailure(const RenameFolder *folder, const Fi
 // unless the run stopped for another reason first.
 RenameRun::Failure RenameRun::madeDurable(RenameFolder *folder, Failure failure)
 {
-    if (!folder || m_renamed == 0)
+    if (!folder || !m_renamedAny)
         return failure;
     const FileError error = folder->makeDurable();
     if (!error || failure)
@@ -279,7 +279,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
             m_stepped.push_back({quint32(qHash(newName.bytes)), renamed && m_record ? m_record->size() : -1});
         if (!renamed)
             return std::nullopt;
-        ++m_renamed;
+        m_renamedAny = true;
         if (m_record)
             m_record->add(m_entry.bytes, newName.bytes, file);
         return std::nullopt;
@@ -293,7 +293,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
 RenameFailure RenameRun::failure(RenameFailure::Kind kind, const QString &newName, FileCondition condition) const
 {
     RenameFailure failure{kind, m_entry.text, newName, condition, {}};
-    failure.nothingRenamed = m_renamed == 0;
+    failure.nothingRenamed = !m_renamedAny;
     failure.undoing = m_undoing;
     return failure;
 }

@@ -86,7 +86,7 @@ private:
     DiskName m_folder;
     RenameRecord *m_record;
     LaterOrder m_laterOrder;
-    int m_renamed = 0; // files that got a new name
+    bool m_renamedAny = false; // whether a file got a new name
     // The hashes of the names that files stood under after their step in this run, and the
     // record's step that renamed them (-1 for none), noted when a later pass follows: the accent
     // pass leaves alone what it would not change, and a later pass takes the identity of a file

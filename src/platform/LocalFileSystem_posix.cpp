@@ -124,7 +124,7 @@ QByteArray sameFolderTarget(int folder, const dirent &entry)
     if (length <= 0 || length >= ssize_t(sizeof target))
         return {};
     const QByteArray name(target, length);
-    return name.contains('/') || name == "." || name == ".." ? QByteArray() : name;
+    return name.contains('/') ? QByteArray() : name; // "." and ".." are no names of the folder's copy
 }
 
 // Whether the folder finds a name in any letter case: a name of it looked up in another letter

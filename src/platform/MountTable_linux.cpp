@@ -33,7 +33,7 @@ std::optional<Mount> parseLine(const QByteArray &line)
 {
     const QList<QByteArray> fields = line.split(' ');
     const qsizetype separator = fields.indexOf("-", 6);
-    if (fields.size() < 6 || separator < 0 || separator + 2 >= fields.size())
+    if (separator < 0 || separator + 2 >= fields.size())
         return std::nullopt;
     return Mount{fields.at(0).toInt(), DiskName::fromBytes(unescaped(fields.at(4))), fields.at(separator + 1),
                  QFile::decodeName(unescaped(fields.at(separator + 2)))};

@@ -148,9 +148,7 @@ bool NoReplaceRename::ignoresCase(int folder, const QByteArray &from, const QByt
 // where the mount itself tells spellings apart (vfat mounted with iocharset=utf8).
 bool NoReplaceRename::hasCaseTwin(int folder, const DiskName &oldName, const DiskName &newName)
 {
-    if (!m_refusesCaseTwins)
-        m_refusesCaseTwins = isCaseBlindElsewhere(mountType(folder));
-    if (!*m_refusesCaseTwins)
+    if (!isCaseBlindElsewhere(mountType(folder)))
         return false;
     if (!readSpellings(folder))
         return true;
@@ -180,7 +178,7 @@ bool NoReplaceRename::readSpellings(int folder)
     QSet<QByteArray> names;
     if (m_calls.readNames(folder, &names) != 0)
         return false;
-    if (m_refusesCaseTwins.value_or(false)) {
+    if (isCaseBlindElsewhere(mountType(folder))) {
         for (const QByteArray &name : std::as_const(names))
             ++m_foldedNames[DiskName::textOf(name).toCaseFolded()];
     }
@@ -194,7 +192,7 @@ void NoReplaceRename::noteRenamed(const QByteArray &from, const QByteArray &to)
         return;
     m_spellings->remove(from);
     m_spellings->insert(to);
-    if (m_refusesCaseTwins.value_or(false)) {
+    if (!m_foldedNames.isEmpty()) { // counted on disks that refuse case twins
         --m_foldedNames[DiskName::textOf(from).toCaseFolded()];
         ++m_foldedNames[DiskName::textOf(to).toCaseFolded()];
     }

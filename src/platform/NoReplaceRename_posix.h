@@ -47,6 +47,5 @@ private:
     // to each text.
     std::optional<QSet<QByteArray>> m_spellings;
     QHash<QString, int> m_foldedNames;
-    std::optional<bool> m_refusesCaseTwins;
     std::optional<QByteArray> m_mountType;
 };

@@ -108,7 +108,7 @@ void cserel::Form_Load()
 void cserel::Combo1_Click()
 {
     const int index = Combo1->currentIndex();
-    if (index >= 0 && index < FilterTable::count())
+    if (index >= 0)
         File1->setPattern(FilterTable::pattern(index));
     Label1->setText(fileCountText(File1->count()));
 }
