@@ -1,4 +1,5 @@
 #include "engine/FolderCopy.h"
+#include "platform/FileHandle_posix.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/MountTable_linux.h"
 #include "platform/SystemVolumes.h"
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QTest>
+
+#include <fcntl.h>
 
 Q_DECLARE_METATYPE(FileError)
 
@@ -20,7 +23,7 @@ const QByteArrayList files = {"Zolt\xE1n.txt", "adam.txt", "Ádám.txt", "Adam.t
 
 // A desktop's mount table: the system's own mounts (/proc, /dev/shm, /run), a memory card, an
 // exFAT and an NTFS disk through FUSE, an sshfs mount whose server is gone, whose size cannot be
-// read, and a card mounted at a Windows-1250 name. The disk mounted at /mnt/old is hidden by the later mount on
+// read, a card mounted at a Windows-1250 name and an exFAT card. The disk mounted at /mnt/old is hidden by the later mount on
 // the same folder; the last line is cut short.
 const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
 22 26 0:5 / /dev/shm rw,nosuid - tmpfs tmpfs rw
@@ -34,6 +37,7 @@ const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
 33 26 0:52 / /media/ntfs rw - fuseblk.ntfs-3g /dev/sde1 rw,user_id=0
 34 26 0:53 / /home/anna/szerver rw,nosuid,nodev - fuse.sshfs anna@szerver: rw,user_id=1000
 36 26 8:49 / /media/k\351p rw - vfat /dev/sdf1 rw
+37 26 8:65 / /media/exfat rw - exfat /dev/sdg1 rw
 35 26 0:54 / /mnt/cut rw - ext4)";
 
 } // namespace
@@ -63,11 +67,11 @@ private slots:
         TemporaryFolder folder, elsewhere;
         for (const QByteArray &name : files)
             folder.create(name, name);
-        folder.create(".hidden.jpg");
+        folder.create("..hidden.jpg");
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub.jpg")));
         QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
         QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
-        QVERIFY(QFile::link(folder.filePath(".hidden.jpg"), folder.filePath("link.jpg")));
+        QVERIFY(QFile::link(folder.filePath("..hidden.jpg"), folder.filePath("link.jpg")));
         elsewhere.createAll({"x.jpg"});
         QVERIFY(QFile::link(elsewhere.filePath("x.jpg"), folder.filePath("out.jpg")));
         QLocale::setDefault(QLocale(locale));
@@ -80,7 +84,9 @@ private slots:
         QTEST(shown, "names");
         for (const QByteArray &name : listed)
             QVERIFY(files.contains(name) || name == "link.jpg" || name == "out.jpg");
-        QCOMPARE(FolderCopy(m_fileSystem.readContents(folder.diskPath())).listFiles({}, pattern, ListingOrder::Alphabetical).names, listed);
+        const FolderContents contents = m_fileSystem.readContents(folder.diskPath());
+        QCOMPARE(contents.size(), files.size() + 6); // hidden names, folders and links too
+        QCOMPARE(FolderCopy(contents).listFiles({}, pattern, ListingOrder::Alphabetical).names, listed);
         // A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
         QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
     }
@@ -94,8 +100,8 @@ private slots:
         for (const Volume &volume : SystemVolumes::browsableVolumes(mounts, [](const QString &source) { return source; }))
             listed << volume.root.text + u'|' + volume.label;
         QCOMPARE(listed, (QStringList{"/|/dev/vda1", "/tmp|tmpfs", "/run/media/anna/FOTO KARTYA|/dev/sdb1", "/mnt/old|/dev/sdd1",
-                                      "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:", "/media/kép|/dev/sdf1"}));
-        QCOMPARE(mounts.last().mountPoint.bytes, QByteArray("/media/k\xE9p")); // reached by its own bytes
+                                      "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:", "/media/kép|/dev/sdf1", "/media/exfat|/dev/sdg1"}));
+        QCOMPARE(mounts.at(mounts.size() - 2).mountPoint.bytes, QByteArray("/media/k\xE9p")); // reached by its own bytes
         QStringList singleFlag, caseBlind;
         for (const Mount &mount : mounts) {
             if (keepsSingleReadOnlyFlag(mount.type))
@@ -103,8 +109,10 @@ private slots:
             if (isCaseBlindElsewhere(mount.type))
                 caseBlind << mount.mountPoint.text;
         }
-        QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs", "/media/kép"}));
-        QCOMPARE(caseBlind, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/kép"}));
+        QCOMPARE(singleFlag, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/ntfs", "/media/kép", "/media/exfat"}));
+        QCOMPARE(caseBlind, (QStringList{"/run/media/anna/FOTO KARTYA", "/mnt/old", "/media/kép", "/media/exfat"}));
+        const FileHandle proc(::open("/proc", O_RDONLY | O_DIRECTORY)); // the type of an opened folder's own mount
+        QCOMPARE(mountTypeOf(proc.get()), QByteArray("proc"));
     }
 
     // Roots come in no particular order: a later mount may be deeper or shallower. Paths below the
