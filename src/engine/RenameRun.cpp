@@ -35,9 +35,8 @@ std::optional<RenameFailure> RenameRun::undo(const DiskName &folderName, const F
     m_undoing = true;
     m_folder = folderName;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(folderName);
-    Failure failure = runObserved(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
-                                [&](RenameFolder &open) { return undoPass(open, record); });
-    failure = madeDurable(folder.get(), failure);
+    const Failure failure = runObserved(RunKind::WholeList, folder.get(), folderIdentity, record.size(),
+                                        [&](RenameFolder &open) { return undoPass(open, record); });
     m_list.refreshFiles();
     return failure;
 }
@@ -53,13 +52,14 @@ RenameRun::Failure RenameRun::nevez(const RenameSettings &settings)
     const bool accentPass = settings.accentFolding && !settings.numbering;
     noteSteps(settings.jpeRewrite || accentPass, count);
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
-    Failure failure = runObserved(RunKind::WholeList, folder.get(), m_list.listedFolder(), count,
-                                [&](RenameFolder &open) { return wholeListMainPass(open, settings, count); });
-    if (!failure && settings.jpeRewrite)
-        failure = laterPass(*folder, LaterPass::Jpe);
-    if (!failure && accentPass)
-        failure = laterPass(*folder, LaterPass::Accents);
-    failure = madeDurable(folder.get(), failure);
+    const Failure failure = runObserved(RunKind::WholeList, folder.get(), m_list.listedFolder(), count, [&](RenameFolder &open) {
+        Failure failure = wholeListMainPass(open, settings, count);
+        if (!failure && settings.jpeRewrite)
+            failure = laterPass(open, LaterPass::Jpe);
+        if (!failure && accentPass)
+            failure = laterPass(open, LaterPass::Accents);
+        return failure;
+    });
     m_list.refreshFiles();
     return failure;
 }
@@ -72,17 +72,16 @@ RenameRun::Failure RenameRun::kival(const RenameSettings &settings)
     noteSteps(settings.jpeRewrite, count);
     m_folder = settings.folder;
     const std::unique_ptr<RenameFolder> folder = m_fileSystem.openFolder(settings.folder);
-    Failure failure = runObserved(RunKind::SelectedFiles, folder.get(), m_list.listedFolder(), count,
-                                [&](RenameFolder &open) { return selectedMainPass(open, settings, count); });
-    if (!failure && settings.jpeRewrite)
-        failure = laterPass(*folder, LaterPass::Jpe);
-    failure = madeDurable(folder.get(), failure);
+    const Failure failure = runObserved(RunKind::SelectedFiles, folder.get(), m_list.listedFolder(), count, [&](RenameFolder &open) {
+        const Failure failure = selectedMainPass(open, settings, count);
+        return !failure && settings.jpeRewrite ? laterPass(open, LaterPass::Jpe) : failure;
+    });
     m_list.refreshFiles();
     return failure;
 }
 
-// The observer watches the main pass; no folder chosen, or another folder than the listed one
-// under the path, stops the run between its start and its end.
+// The observer watches the passes and the write-through that ends them; no folder chosen, or
+// another folder than the listed one under the path, stops the run between its start and its end.
 template<typename Pass>
 RenameRun::Failure RenameRun::runObserved(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass)
 {
@@ -94,7 +93,7 @@ RenameRun::Failure RenameRun::runObserved(RunKind kind, RenameFolder *folder, co
         // the run would leave it empty. A disk that cannot write now refuses the renames that
         // follow, each for its own reason, so the answer is not needed here.
         folder->makeDurable();
-        failure = pass(*folder);
+        failure = madeDurable(*folder, pass(*folder));
     }
     m_observer.runEnded(kind);
     return failure;
@@ -117,11 +116,11 @@ RenameRun::Failure RenameRun::folderFailure(const RenameFolder *folder, const Fi
 // What the run renamed is written through to disks that could lose it to a power cut or a pulled
 // card before the run reports its end, also after a failure; a failure to write it is reported
 // unless the run stopped for another reason first.
-RenameRun::Failure RenameRun::madeDurable(RenameFolder *folder, Failure failure)
+RenameRun::Failure RenameRun::madeDurable(RenameFolder &folder, Failure failure)
 {
-    if (!folder || !m_renamedAny)
+    if (!m_renamedAny)
         return failure;
-    const FileError error = folder->makeDurable();
+    const FileError error = folder.makeDurable();
     if (!error || failure)
         return failure;
     RenameFailure notSaved = this->failure(RenameFailure::Kind::NotSaved, {}, *error);

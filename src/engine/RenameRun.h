@@ -64,7 +64,7 @@ private:
     template<typename Pass>
     Failure runObserved(RunKind kind, RenameFolder *folder, const FileIdentity &listed, int count, Pass pass);
     Failure folderFailure(const RenameFolder *folder, const FileIdentity &listed) const;
-    Failure madeDurable(RenameFolder *folder, Failure failure);
+    Failure madeDurable(RenameFolder &folder, Failure failure);
 
     void holdEntry(int index);
     Failure renameTo(RenameFolder &folder, const std::optional<QString> &newName, const std::optional<FileIdentity> &stepped = {});
