@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <filesystem>
+#include <fstream>
 
 Q_DECLARE_METATYPE(FileError)
 
@@ -17,19 +17,18 @@ namespace {
 const bool caseBlind = qgetenv("DISK_TEST_CASE_BLIND") == "1";
 
 // "b=>a" is a hard link b to the file a, "b->a" a symbolic link; any other entry is a file that
-// holds its own name. Answers 0, or -1 when the disk cannot hold the entry.
-int makeEntry(const TemporaryFolder &folder, const QByteArray &entry)
+// holds its own name. Answers whether the disk could hold the entry.
+bool makeEntry(const TemporaryFolder &folder, const QByteArray &entry)
 {
-    const QByteArray path = QFile::encodeName(folder.path()) + '/';
+    const std::string path = QFile::encodeName(folder.path()).toStdString() + '/';
+    std::error_code error;
     if (const qsizetype arrow = entry.indexOf("=>"); arrow > 0)
-        return ::link(path + entry.mid(arrow + 2), path + entry.first(arrow));
-    if (const qsizetype arrow = entry.indexOf("->"); arrow > 0)
-        return ::symlink(entry.mid(arrow + 2), path + entry.first(arrow));
-    const int file = ::open(path + entry, O_CREAT | O_EXCL | O_WRONLY, 0644);
-    const bool written = file >= 0 && ::write(file, entry.constData(), size_t(entry.size())) == entry.size();
-    if (file >= 0)
-        ::close(file);
-    return written ? 0 : -1;
+        std::filesystem::create_hard_link(path + entry.mid(arrow + 2).toStdString(), path + entry.first(arrow).toStdString(), error);
+    else if (const qsizetype arrow = entry.indexOf("->"); arrow > 0)
+        std::filesystem::create_symlink(entry.mid(arrow + 2).toStdString(), path + entry.first(arrow).toStdString(), error);
+    else
+        return bool(std::ofstream(path + entry.toStdString(), std::ios::binary) << entry.toStdString());
+    return !error;
 }
 
 } // namespace
@@ -65,7 +64,7 @@ private slots:
         QFETCH(QString, newName);
         TemporaryFolder folder;
         for (const QByteArray &entry : entries) {
-            if (makeEntry(folder, entry) != 0)
+            if (!makeEntry(folder, entry))
                 QSKIP(qPrintable(QStringLiteral("This disk cannot hold %1").arg(DiskName::textOf(entry))));
         }
         const QList<QByteArray> contents = folder.namesByContent().keys();
