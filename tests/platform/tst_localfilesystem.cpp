@@ -87,6 +87,11 @@ private slots:
         const FolderContents contents = m_fileSystem.readContents(folder.diskPath());
         QCOMPARE(contents.size(), files.size() + 6); // hidden names, folders and links too
         QCOMPARE(FolderCopy(contents).listFiles({}, pattern, ListingOrder::Alphabetical).names, listed);
+        for (const QStringList &names : {QStringList(), QStringList{"000", "1"}}) { // no name to ask the disk by
+            TemporaryFolder plain;
+            plain.createAll(names);
+            QVERIFY(!m_fileSystem.readContents(plain.diskPath()).ignoresCase);
+        }
         // A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
         QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
     }

@@ -172,7 +172,7 @@ private slots:
         }
         QTest::newRow("created meanwhile") << "links" << Names{"a.txt", "b.txt", "+c.txt"} << "c.txt" << 0 << taken
                                            << Names{"a.txt", "b.txt", "c.txt"};
-        QTest::newRow("control kept") << "links" << Names{"a\tb.txt"} << "A\tB.TXT" << 0 << ok << Names{"A\tB.TXT"};
+        QTest::newRow("control and blank kept") << "links" << Names{"a\tb c.txt"} << "A\tB C.TXT" << 0 << ok << Names{"A\tB C.TXT"};
         for (const QString &name : QStringList{"../a.txt", "", ".", "..", ".ODO", QStringLiteral("a\0b"), QString(256, u'n'), "a\nb",
                                                "a\x1b.txt", "\u202Aa.txt", "\u202Egpj.exe", QString(QChar(0xD83D)) + ".txt"})
             QTest::addRow("refused %s", qPrintable(name.left(9))) << "vfat" << Names{"a.txt"} << name << 0

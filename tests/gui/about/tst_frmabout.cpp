@@ -61,6 +61,21 @@ private slots:
         QVERIFY(m->program.openKeys.isEmpty());
     }
 
+    // Each tick shows a longer cut of the name in a new colour, the thirteenth none; a click on the
+    // label stops it on the whole name in blue, a second goes on from where it stood.
+    void marqueeRunsAndStops()
+    {
+        QStringList shown;
+        for (int tick = 0; tick < 14; ++tick) {
+            if (tick == 2 || tick == 3)
+                QTest::mouseClick(m->find("frmAbout", "Label1"), Qt::LeftButton);
+            QMetaObject::invokeMethod(&m->aboutWindow(), "Timer1_Timer");
+            shown << m->text("frmAbout", "Label1") + (tick == 2 ? m->find("frmAbout", "Label1")->palette().color(QPalette::WindowText).name() : "");
+        }
+        QCOMPARE(shown, (QStringList{"   C", "  Cal", "   Calvenor \u2122   #0000ff", " Calve", "Calveno", "alvenor ", "lvenor   ", "venor   ",
+                                     "enor   ", "nor   ", "or   ", "r   ", "   ", ""}));
+    }
+
     // The system's registry finds the information program on the PATH and answers its one value
     // only while the program is found; the system starts it.
     void systemFindsProgramOnPath()
@@ -70,10 +85,11 @@ private slots:
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", m->folder.path().toUtf8());
         SystemRegistry registry;
-        RegistryKey key = 0;
+        RegistryKey key = 0, other = 0;
         quint32 type = 0, size = 1024;
         char buffer[1024];
-        QVERIFY(registry.openKey(LocalMachineRoot, SysInfoPathKey, 0, 0, key) && !registry.queryValue(key, "other", type, buffer, size));
+        QVERIFY(registry.openKey(LocalMachineRoot, SysInfoPathKey, 0, 0, key) && !registry.queryValue(key, "other", type, buffer, size)
+                && !registry.openKey(LocalMachineRoot, "SOFTWARE\\Other", 0, 0, other));
         QVERIFY(registry.queryValue(key, SysInfoPathValue, type, buffer, size) && SystemProgramStarter().start(QString::fromUtf8(buffer)));
         qputenv("PATH", QByteArray());
         QVERIFY(!registry.queryValue(key, SysInfoPathValue, type, buffer, size) && !registry.openKey(LocalMachineRoot, SysInfoPathKey, 0, 0, key));

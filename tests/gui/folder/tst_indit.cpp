@@ -26,8 +26,8 @@ private slots:
     // Enter on the focused button, whatever the encoding of its name, goes to the main window with
     // its file count and its name in front of the new names; the close box brings the main window
     // back as it was. Typing into the path box, and Enter on the open folder, change nothing. Entries
-    // show names alone. The chooser comes back where and as it was left, and reads its drive list
-    // again when it drops down.
+    // show names alone, open folders along the path, closed ones below. The chooser comes back
+    // where and as it was left, and reads its drive list again when it drops down.
     void handsFolderToMainWindow_data()
     {
         QTest::addColumn<QByteArray>("folder");
@@ -57,6 +57,8 @@ private slots:
         QCOMPARE(QStringList({dir1()->path(), text1()->text()}), QStringList(2, path()));
         QCOMPARE(QStringList({dir1()->currentItem()->text(), dir1()->item(dir1()->count() - 1)->text()}),
                  QStringList({path().section(u'/', -1), name}));
+        const auto iconOf = [](const QListWidgetItem *entry) { return entry->icon().pixmap(16).toImage(); };
+        QVERIFY(iconOf(dir1()->currentItem()) != iconOf(dir1()->item(dir1()->count() - 1))); // open along the path, closed below
 
         if (closed) {
             QVERIFY(!chooser->close());
