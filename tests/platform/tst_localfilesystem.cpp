@@ -10,7 +10,11 @@
 #include <QLocale>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(FileError)
 
@@ -23,8 +27,8 @@ const QByteArrayList files = {"Zolt\xE1n.txt", "adam.txt", "Ádám.txt", "Adam.t
 
 // A desktop's mount table: the system's own mounts (/proc, /dev/shm, /run), a memory card, an
 // exFAT and an NTFS disk through FUSE, an sshfs mount whose server is gone, whose size cannot be
-// read, a card mounted at a Windows-1250 name and an exFAT card. The disk mounted at /mnt/old is hidden by the later mount on
-// the same folder; the last line is cut short.
+// read, a card mounted at a Windows-1250 name and an exFAT card. The disk mounted at /mnt/old is
+// hidden by the later mount on the same folder; the last line is cut short.
 const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
 22 26 0:5 / /dev/shm rw,nosuid - tmpfs tmpfs rw
 26 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda1 rw
@@ -39,6 +43,26 @@ const QByteArray sampleTable = R"(21 26 0:20 / /proc rw,relatime - proc proc rw
 36 26 8:49 / /media/k\351p rw - vfat /dev/sdf1 rw
 37 26 8:65 / /media/exfat rw - exfat /dev/sdg1 rw
 35 26 0:54 / /mnt/cut rw - ext4)";
+
+// The disk that holds the temporary folder: the host's own, or in the disk tests' virtual machine
+// each file system under its kernel driver, where only `rename` and `playTellsCaseAsRun` run.
+// DISK_TEST_CASE_BLIND=1 says the disk finds names in any letter case, or is one that cameras read so.
+const bool caseBlind = qgetenv("DISK_TEST_CASE_BLIND") == "1";
+
+// "b=>a" is a hard link b to the file a, "b->a" a symbolic link; any other entry is a file that
+// holds its own name. Answers whether the disk could hold the entry.
+bool makeEntry(const TemporaryFolder &folder, const QByteArray &entry)
+{
+    const std::string path = QFile::encodeName(folder.path()).toStdString() + '/';
+    std::error_code error;
+    if (const qsizetype arrow = entry.indexOf("=>"); arrow > 0)
+        std::filesystem::create_hard_link(path + entry.mid(arrow + 2).toStdString(), path + entry.first(arrow).toStdString(), error);
+    else if (const qsizetype arrow = entry.indexOf("->"); arrow > 0)
+        std::filesystem::create_symlink(entry.mid(arrow + 2).toStdString(), path + entry.first(arrow).toStdString(), error);
+    else
+        return bool(std::ofstream(path + entry.toStdString(), std::ios::binary) << entry.toStdString());
+    return !error;
+}
 
 } // namespace
 
@@ -87,23 +111,28 @@ private slots:
         const FolderContents contents = m_fileSystem.readContents(folder.diskPath());
         QCOMPARE(contents.size(), files.size() + 6); // hidden names, folders and links too
         QCOMPARE(FolderCopy(contents).listFiles({}, pattern, ListingOrder::Alphabetical).names, listed);
-        for (const QStringList &names : {QStringList(), QStringList{"000", "1"}}) { // no name to ask the disk by
-            TemporaryFolder plain;
-            plain.createAll(names);
-            QVERIFY(!m_fileSystem.readContents(plain.diskPath()).ignoresCase);
-        }
+        TemporaryFolder plain; // no name to ask the disk by, empty and with names without letters
+        QVERIFY(!m_fileSystem.readContents(plain.diskPath()).ignoresCase);
+        plain.createAll({"000", "1"});
+        QVERIFY(!m_fileSystem.readContents(plain.diskPath()).ignoresCase);
         // A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
         QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
     }
 
-    // Volumes are listed without reading them, each labelled here by its source; the single
-    // read-only flag and the disks read without regard to case are told by mount type.
+    // Volumes are listed without reading them, each labelled here by its source; a path belongs to
+    // the deepest; the single read-only flag and the disks read without regard to case are told by
+    // mount type.
     void sampleMountTableIsRead()
     {
         const QList<Mount> mounts = parseMountTable(sampleTable);
+        const QList<Volume> volumes = SystemVolumes::browsableVolumes(mounts, [](const QString &source) { return source; });
         QStringList listed;
-        for (const Volume &volume : SystemVolumes::browsableVolumes(mounts, [](const QString &source) { return source; }))
+        for (const Volume &volume : volumes)
             listed << volume.root.text + u'|' + volume.label;
+        QList<int> holding; // the deepest root that holds the path, not one the path only begins like
+        for (const QString path : {"/media/ntfs/x", "/media/ntfsx", "/media/kép", "/run/media/anna/FOTO KARTYA/DCIM"})
+            holding << volumeIndexHolding(volumes, path);
+        QCOMPARE(holding, (QList<int>{4, 0, 6, 2}));
         QCOMPARE(listed, (QStringList{"/|/dev/vda1", "/tmp|tmpfs", "/run/media/anna/FOTO KARTYA|/dev/sdb1", "/mnt/old|/dev/sdd1",
                                       "/media/ntfs|/dev/sde1", "/home/anna/szerver|anna@szerver:", "/media/kép|/dev/sdf1", "/media/exfat|/dev/sdg1"}));
         QCOMPARE(mounts.at(mounts.size() - 2).mountPoint.bytes, QByteArray("/media/k\xE9p")); // reached by its own bytes
@@ -120,15 +149,60 @@ private slots:
         QCOMPARE(mountTypeOf(proc.get()), QByteArray("proc"));
     }
 
-    // Roots come in no particular order: a later mount may be deeper or shallower. Paths below the
-    // deeper root, the root itself, a folder the root's path is a prefix of, below the deepest root.
-    void volumeHoldingPath()
+    // The first entry, read-only, takes the attribute step, which makes it writable, and gets the new
+    // name; refused, it is read-only again. No file content may go missing, whatever the result.
+    void rename_data()
     {
-        const QList<Volume> volumes = {{DiskName::fromText("/media/a/"), {}}, {DiskName::root(), {}}, {DiskName::fromText("/media/a/b"), {}}};
-        QList<int> found;
-        for (const QString path : {"/media/a/x", "/media/a", "/media/ab/x", "/media/a/b/c"})
-            found << volumeIndexHolding(volumes, path);
-        QCOMPARE(found, (QList<int>{0, 0, 1, 2}));
+        QTest::addColumn<QByteArrayList>("entries");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<FileError>("result");
+        QTest::addColumn<QStringList>("after");
+
+        const FileError ok, taken = FileCondition::NameTaken;
+        QTest::newRow("free name") << QByteArrayList{"a.jpg"} << "b.jpg" << ok << QStringList{"b.jpg"};
+        QTest::newRow("taken name") << QByteArrayList{"a.jpg", "b.jpg"} << "b.jpg" << taken << QStringList{"a.jpg", "b.jpg"};
+        QTest::newRow("case only") << QByteArrayList{"a.jpg"} << "A.JPG" << ok << QStringList{"A.JPG"};
+        QTest::newRow("accented case change") << QByteArrayList{"árvíz.jpg"} << "ÁRVÍZ.JPG" << ok << QStringList{"ÁRVÍZ.JPG"};
+        QTest::newRow("case twin of another file") << QByteArrayList{"a.jpg", "B.JPG"} << "b.jpg" << (caseBlind ? taken : ok)
+                                                   << (caseBlind ? QStringList{"B.JPG", "a.jpg"} : QStringList{"B.JPG", "b.jpg"});
+        QTest::newRow("legacy name") << QByteArrayList{"\xE1rv\xEDz.jpg"} << "árvíz.jpg" << ok << QStringList{"árvíz.jpg"};
+        QTest::newRow("hard link of the file") << QByteArrayList{"a.jpg", "b.jpg=>a.jpg"} << "b.jpg" << taken
+                                               << QStringList{"a.jpg", "b.jpg"};
+        QTest::newRow("symbolic link to nowhere") << QByteArrayList{"a.jpg", "b.jpg->none"} << "b.jpg" << taken
+                                                  << QStringList{"a.jpg", "b.jpg"};
+    }
+    void rename()
+    {
+        QFETCH(QByteArrayList, entries);
+        QFETCH(QString, newName);
+        TemporaryFolder folder;
+        for (const QByteArray &entry : entries) {
+            if (!makeEntry(folder, entry))
+                QSKIP(qPrintable(QStringLiteral("This disk cannot hold %1").arg(DiskName::textOf(entry))));
+        }
+        const QList<QByteArray> contents = folder.namesByContent().keys();
+        const QByteArray path = QFile::encodeName(folder.path()) + '/';
+        struct stat status {}; // every write bit cleared, as vfat takes a read-only flag
+        QVERIFY(::stat(path + entries.first(), &status) == 0 && ::chmod(path + entries.first(), status.st_mode & 07555) == 0);
+
+        const std::unique_ptr<RenameFolder> opened = m_fileSystem.openFolder(folder.diskPath());
+        FileIdentity file;
+        QCOMPARE(opened->setArchiveOnly(DiskName::fromBytes(entries.first()), file), FileError());
+        QFETCH(FileError, result);
+        QCOMPARE(opened->rename(DiskName::fromBytes(entries.first()), DiskName::fromText(newName)), result);
+        QCOMPARE(opened->makeDurable(), FileError());
+        QTEST(folder.entries(), "after");
+        QCOMPARE(folder.namesByContent().keys(), contents);
+        QVERIFY(::stat(path + folder.namesByContent().value(entries.first()), &status) == 0);
+        QCOMPARE(bool(status.st_mode & S_IWUSR), !result);
+    }
+
+    // The play meets the same taken names as the run.
+    void playTellsCaseAsRun()
+    {
+        TemporaryFolder folder;
+        folder.createAll({"a.jpg"});
+        QCOMPARE(m_fileSystem.readContents(folder.diskPath()).ignoresCase, caseBlind);
     }
 
 private:

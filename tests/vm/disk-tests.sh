@@ -39,7 +39,7 @@ check() { # name device type options case-blind
     if [ "\$1" = casefold-ext4 ]; then
         mkdir "\$folder/folded" && chattr +F "\$folder/folded" && folder=\$folder/folded
     fi
-    TMPDIR=\$folder DISK_TEST_CASE_BLIND=\$5 QT_QPA_PLATFORM=offscreen $build/tests/tst_diskrename >"\$out/\$1.test" 2>&1
+    TMPDIR=\$folder DISK_TEST_CASE_BLIND=\$5 QT_QPA_PLATFORM=offscreen $build/tests/tst_localfilesystem rename playTellsCaseAsRun >"\$out/\$1.test" 2>&1
     echo "\$1 test \$?" >>"\$out/results"
     mkdir "\$folder/race-\$1"
     $build/bench/rename_race "\$folder/race-\$1" 300 >"\$out/\$1.race" 2>&1
