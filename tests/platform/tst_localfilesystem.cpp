@@ -91,11 +91,9 @@ private slots:
         TemporaryFolder folder, elsewhere;
         for (const QByteArray &name : files)
             folder.create(name, name);
-        folder.create("..hidden.jpg");
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub.jpg")));
-        QVERIFY(QFile::link(folder.filePath("sub.jpg"), folder.filePath("dirlink.jpg")));
-        QVERIFY(QFile::link(folder.filePath("nowhere"), folder.filePath("broken.jpg")));
-        QVERIFY(QFile::link(folder.filePath("..hidden.jpg"), folder.filePath("link.jpg")));
+        for (const QByteArray entry : {"..hidden.jpg", "dirlink.jpg->sub.jpg", "broken.jpg->nowhere", "link.jpg->..hidden.jpg"})
+            QVERIFY(makeEntry(folder, entry));
         elsewhere.createAll({"x.jpg"});
         QVERIFY(QFile::link(elsewhere.filePath("x.jpg"), folder.filePath("out.jpg")));
         QLocale::setDefault(QLocale(locale));
