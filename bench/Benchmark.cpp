@@ -36,19 +36,24 @@ QByteArray bytesOf(const QString &name)
     return QFile::encodeName(name);
 }
 
-const QByteArray &bytesOf(const QByteArray &name)
+QByteArrayView bytesOf(QByteArrayView name)
+{
+    return name;
+}
+
+QByteArrayView bytesOf(const QByteArray &name)
 {
     return name;
 }
 
 // A fingerprint of a listing's names as the folder holds them, in their order, so that two
 // listings can be compared without holding both at once.
-template<typename Name>
-QByteArray digestOf(const QList<Name> &names)
+template<typename Names>
+QByteArray digestOf(const Names &names)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const Name &name : names) {
-        hash.addData(bytesOf(name));
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        hash.addData(bytesOf(names.at(index)));
         hash.addData(QByteArrayView("/", 1)); // a character no name contains
     }
     return hash.result();
@@ -67,16 +72,6 @@ QByteArray folderDigestOf(const PackedNames &packed)
 std::optional<RenameFailure> nothing(RenameCommand &)
 {
     return std::nullopt;
-}
-
-// The names the list holds, in its order. The names are shared with the list, not copied.
-QByteArrayList namesOf(const FileList &list)
-{
-    QByteArrayList names;
-    names.reserve(list.count());
-    for (int index = 0; index < list.count(); ++index)
-        names.append(list.diskName(index).bytes);
-    return names;
 }
 
 } // namespace
@@ -152,9 +147,9 @@ void Benchmark::measureListing(SampleFolder &folder)
 
     // The previous result is dropped before each call, so no call pays for freeing another's.
     const DiskName path = DiskName::fromText(folder.path());
-    QByteArrayList names;
+    PackedNames names;
     const double realMs = bestOfMilliseconds(
-        m_repetitions, [&] { names.clear(); }, [&] { names = m_fileSystem.listFiles(path, everyFile, ListingOrder::Alphabetical).names; });
+        m_repetitions, [&] { names = {}; }, [&] { names = m_fileSystem.listFiles(path, everyFile, ListingOrder::Alphabetical).names; });
     compareListingWithFloor(folder, label, realMs, std::move(names));
 }
 
@@ -166,14 +161,14 @@ void Benchmark::measureWindowOpen(SampleFolder &folder, double limitMs)
     const QString label = QStringLiteral("window: open the folder");
     folder.reset();
     announce(label, folder.fileCount());
-    QByteArrayList names;
+    PackedNames names;
     double realMs = 0;
     {
         MainWindowProgram program;
         const QTemporaryDir empty;
         realMs = bestOfMilliseconds(
             m_repetitions, [&] { program.pointAt(empty.path()); }, [&] { program.pointAt(folder.path()); });
-        names = namesOf(program.fileList());
+        names = program.fileList().listedFiles().names; // shared with the list, not copied
     }
     compareListingWithFloor(folder, label, realMs, std::move(names), limitMs);
 }
@@ -225,14 +220,14 @@ void Benchmark::measureCaseChanges(SampleFolder &folder)
     const auto lowerEveryName = [&](const Rename &rename) {
         folder.reset();
         resetPeakMemory();
-        const QByteArrayList names = m_fileSystem.listFiles(DiskName::fromText(folder.path()), everyFile, ListingOrder::AsStored).names;
+        const PackedNames names = m_fileSystem.listFiles(DiskName::fromText(folder.path()), everyFile, ListingOrder::AsStored).names;
         const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         CaseBlindCalls calls(descriptor);
         LinuxRenameFolder open(descriptor, calls);
         RunOutcome outcome;
         outcome.ms = millisecondsOf([&] {
-            for (const QByteArray &name : names) {
-                if (!rename(open, descriptor, name))
+            for (qsizetype index = 0; index < names.size(); ++index) {
+                if (!rename(open, descriptor, names.at(index).toByteArray()))
                     outcome.problem = QStringLiteral("a case change was refused");
             }
         });
@@ -401,11 +396,11 @@ double Benchmark::floorListingMs(SampleFolder &folder, QByteArray *listingDigest
 // The real names are dropped before the floor lists, so that the benchmark itself never holds
 // two lists at once.
 void Benchmark::compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
-                                        QByteArrayList realNames, double limitMs)
+                                        PackedNames realNames, double limitMs)
 {
     const bool listedAll = realNames.size() == folder.fileCount();
     const QByteArray realDigest = digestOf(realNames);
-    realNames = QByteArrayList();
+    realNames = {};
     QByteArray floorDigest;
     const double floorMs = floorListingMs(folder, &floorDigest);
 

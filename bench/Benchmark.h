@@ -84,7 +84,7 @@ private:
     double floorUndoMs(SampleFolder &folder, const RunConfiguration &configuration);
     double floorListingMs(SampleFolder &folder, QByteArray *listingDigest);
     void compareListingWithFloor(SampleFolder &folder, const QString &label, double realMs,
-                                 QByteArrayList realNames, double limitMs = 0);
+                                 PackedNames realNames, double limitMs = 0);
     void announce(const QString &label, int fileCount);
     // The row with the peak memory given, or else the peak since the measurement began.
     void enter(ResultTable::Row row, std::optional<double> peakMiB = std::nullopt);

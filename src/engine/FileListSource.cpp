@@ -4,7 +4,6 @@ ListedFiles FileListSource::listedFiles() const
 {
     ListedFiles listed{{}, {}, filePattern(), listedFolder()};
     const int count = fileCount();
-    listed.names.reserve(count);
     listed.selected.reserve(size_t(count));
     for (int index = 0; index < count; ++index) {
         listed.names.append(fileName(index).bytes);

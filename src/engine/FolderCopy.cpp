@@ -48,7 +48,7 @@ struct FolderCopy::Names {
     {
         return index.find(hashOf(key), [&](int place) { return holdsKey(place, key); });
     }
-    int placeOf(const QByteArray &name) const { return placeOfKey(key(name)); }
+    int placeOf(QByteArrayView name) const { return ignoresCase ? placeOfKey(foldedKey(name)) : placeOfKey(name); }
     bool isListable(int place) const;
 };
 
@@ -111,7 +111,7 @@ bool FolderCopy::Names::isListable(int place) const
     }
 }
 
-int FolderCopy::placeOf(const QByteArray &name) const
+int FolderCopy::placeOf(QByteArrayView name) const
 {
     return m_names->placeOf(name);
 }
@@ -142,7 +142,7 @@ FolderListing FolderCopy::listFiles(const DiskName &, const QString &patterns, L
         const QByteArrayView name = m_names->nameAt(place);
         if (!name.startsWith('.') && m_names->isListable(place)
             && (pattern.matchesAll() || pattern.matches(DiskName::textOf(name))))
-            listing.names.append(name.toByteArray());
+            listing.names.append(name);
     }
     if (order == ListingOrder::Alphabetical)
         sortFileNames(listing.names);

@@ -19,7 +19,7 @@ public:
     explicit FolderCopy(FolderContents contents);
 
     // The place of the name in the copy; -1 for a name the folder does not hold.
-    int placeOf(const QByteArray &name) const;
+    int placeOf(QByteArrayView name) const;
     // The name at the place as it stands in the copy, until the copy's next rename.
     QByteArrayView nameAt(int place) const;
     // The name the folder holds at the place on the disk, which no play changes.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "platform/PackedNames.h"
 
-#include <QByteArrayList>
 #include <QString>
 
 #include <vector>
@@ -11,7 +11,7 @@
 // can work on it on any thread: the names as the folder holds them, which of them are selected,
 // the pattern and the folder they were read from. The names are shared with the list, not copied.
 struct ListedFiles {
-    QByteArrayList names;
+    PackedNames names;
     std::vector<bool> selected; // one flag a name
     QString pattern;
     FileIdentity folder;

@@ -22,7 +22,7 @@ bool ListedFolder::isFileSelected(int index) const
 
 DiskName ListedFolder::fileName(int index) const
 {
-    return DiskName::fromBytes(m_names.at(index));
+    return DiskName::fromBytes(m_names.at(index).toByteArray());
 }
 
 QString ListedFolder::filePattern() const
@@ -33,7 +33,7 @@ QString ListedFolder::filePattern() const
 // The old list goes first, so that two lists are never held at once.
 void ListedFolder::refreshFiles()
 {
-    m_names.clear();
+    m_names = {};
     FolderListing listing = m_fileSystem.listFiles(m_folder, m_pattern, ListingOrder::Alphabetical);
     m_names = std::move(listing.names);
     m_listedFolder = listing.folder;

@@ -2,7 +2,8 @@
 
 #include "engine/FileListSource.h"
 
-#include <QByteArrayList>
+#include "platform/PackedNames.h"
+
 #include <QSet>
 
 class FileSystem;
@@ -17,7 +18,7 @@ public:
 
     QSet<int> selected;
 
-    const QByteArrayList &names() const { return m_names; }
+    const PackedNames &names() const { return m_names; }
     int fileCount() const override;
     bool isFileSelected(int index) const override;
     DiskName fileName(int index) const override;
@@ -30,6 +31,6 @@ private:
     const FileSystem &m_fileSystem;
     DiskName m_folder;
     QString m_pattern;
-    QByteArrayList m_names;
+    PackedNames m_names;
     FileIdentity m_listedFolder;
 };

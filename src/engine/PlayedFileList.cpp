@@ -9,8 +9,8 @@ PlayedFileList::PlayedFileList(ListedFiles listed, const FolderCopy &copy)
 void PlayedFileList::followStartNames()
 {
     m_startPlaces.reserve(size_t(m_listed.names.size()));
-    for (const QByteArray &name : std::as_const(m_listed.names))
-        m_startPlaces.push_back(m_copy.placeOf(name));
+    for (qsizetype index = 0; index < m_listed.names.size(); ++index)
+        m_startPlaces.push_back(m_copy.placeOf(m_listed.names.at(index)));
 }
 
 // A name the folder no longer held at the start has none.
@@ -34,5 +34,5 @@ bool PlayedFileList::isFileSelected(int index) const
 
 DiskName PlayedFileList::fileName(int index) const
 {
-    return DiskName::fromBytes(m_listed.names.at(index));
+    return DiskName::fromBytes(m_listed.names.at(index).toByteArray());
 }

@@ -165,14 +165,15 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     if (Failure changed = folderFailure(&folder, listing.folder))
         return changed;
     std::sort(m_stepped.begin(), m_stepped.end());
-    QByteArrayList touched = namesTouchedBy(pass, listing.names);
+    PackedNames touched = namesTouchedBy(pass, listing.names);
     listing = {};
     if (m_notesSteps)
         m_stepped.reserve(m_stepped.size() + size_t(touched.size()));
     if (m_laterOrder == LaterOrder::Alphabetical)
         sortFileNames(touched);
-    for (const QByteArray &name : std::as_const(touched)) {
-        m_entry = DiskName::fromBytes(name);
+    for (qsizetype index = 0; index < touched.size(); ++index) {
+        const QByteArrayView name = touched.at(index);
+        m_entry = DiskName::fromBytes(name.toByteArray());
         if (const Failure stopped = renameTo(folder, laterNewName(pass, m_entry.text), identityStepped(name)))
             return stopped;
     }
@@ -187,14 +188,14 @@ void RenameRun::noteSteps(bool notes, int count)
         m_stepped.reserve(size_t(count));
 }
 
-std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> RenameRun::stepsUnder(const QByteArray &name) const
+std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> RenameRun::stepsUnder(QByteArrayView name) const
 {
     return std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{quint32(qHash(name)), -1});
 }
 
 // The file this run renamed to the name, as the record knows it; nothing for a file the record
 // does not hold under that name.
-std::optional<FileIdentity> RenameRun::identityStepped(const QByteArray &name) const
+std::optional<FileIdentity> RenameRun::identityStepped(QByteArrayView name) const
 {
     const auto [first, last] = stepsUnder(name);
     for (auto step = first; m_record && step != last; ++step) {
@@ -204,10 +205,11 @@ std::optional<FileIdentity> RenameRun::identityStepped(const QByteArray &name) c
     return std::nullopt;
 }
 
-QByteArrayList RenameRun::namesTouchedBy(LaterPass pass, const QByteArrayList &names) const
+PackedNames RenameRun::namesTouchedBy(LaterPass pass, const PackedNames &names) const
 {
-    QByteArrayList touched;
-    for (const QByteArray &name : names) {
+    PackedNames touched;
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        const QByteArrayView name = names.at(index);
         const QString text = DiskName::textOf(name);
         if (pass == LaterPass::Jpe && !hasJpeExtension(text))
             continue;
@@ -275,7 +277,7 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
     if (!error) {
         const bool renamed = newName.bytes != m_entry.bytes;
         if (m_notesSteps)
-            m_stepped.push_back({quint32(qHash(newName.bytes)), renamed && m_record ? m_record->size() : -1});
+            m_stepped.push_back({quint32(qHash(QByteArrayView(newName.bytes))), renamed && m_record ? m_record->size() : -1});
         if (!renamed)
             return std::nullopt;
         m_renamedAny = true;

@@ -57,7 +57,7 @@ private:
     Failure wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure laterPass(RenameFolder &folder, LaterPass pass);
-    QByteArrayList namesTouchedBy(LaterPass pass, const QByteArrayList &names) const;
+    PackedNames namesTouchedBy(LaterPass pass, const PackedNames &names) const;
     std::optional<QString> laterNewName(LaterPass pass, const QString &name) const;
     Failure undoPass(RenameFolder &folder, RenameRecord &record);
 
@@ -71,8 +71,8 @@ private:
     Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
     using Steps = std::vector<Stepped>;
     void noteSteps(bool notes, int count);
-    std::pair<Steps::const_iterator, Steps::const_iterator> stepsUnder(const QByteArray &name) const;
-    std::optional<FileIdentity> identityStepped(const QByteArray &name) const;
+    std::pair<Steps::const_iterator, Steps::const_iterator> stepsUnder(QByteArrayView name) const;
+    std::optional<FileIdentity> identityStepped(QByteArrayView name) const;
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
                           FileCondition condition = FileCondition::Other) const;
 

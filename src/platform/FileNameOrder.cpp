@@ -40,7 +40,7 @@ const QString &shownText(const QString &name)
     return name;
 }
 
-QString shownText(const QByteArray &name)
+QString shownText(QByteArrayView name)
 {
     return DiskName::textOf(name);
 }
@@ -50,7 +50,7 @@ bool exactlyBefore(const QString &a, const QString &b)
     return a < b;
 }
 
-bool exactlyBefore(const QByteArray &a, const QByteArray &b)
+bool exactlyBefore(QByteArrayView a, QByteArrayView b)
 {
     const QString textA = shownText(a);
     const QString textB = shownText(b);
@@ -82,14 +82,14 @@ int compareKeys(QByteArrayView a, QByteArrayView b)
 // The positions of the names in display order. One sort key per name, all of them in one
 // buffer, makes each comparison a plain byte comparison; the keys are gone before the sorted
 // list is built.
-template<typename Name>
-std::vector<qsizetype> displayOrder(const QList<Name> &names)
+template<typename Names>
+std::vector<qsizetype> displayOrder(const Names &names)
 {
     const Collator collator = userCollator();
     PackedNames keys;
     QByteArray key(256, Qt::Uninitialized);
-    for (const Name &name : names)
-        appendSortKey(collator.get(), shownText(name), key, keys);
+    for (qsizetype index = 0; index < names.size(); ++index)
+        appendSortKey(collator.get(), shownText(names.at(index)), key, keys);
 
     std::vector<qsizetype> order(names.size());
     std::iota(order.begin(), order.end(), 0);
@@ -97,30 +97,28 @@ std::vector<qsizetype> displayOrder(const QList<Name> &names)
         const int byCollation = compareKeys(keys.at(a), keys.at(b));
         if (byCollation != 0)
             return byCollation < 0;
-        return exactlyBefore(names[a], names[b]);
+        return exactlyBefore(names.at(a), names.at(b));
     });
     return order;
-}
-
-template<typename Name>
-void sortInDisplayOrder(QList<Name> &names)
-{
-    const std::vector<qsizetype> order = displayOrder(names);
-    QList<Name> sorted;
-    sorted.reserve(names.size());
-    for (qsizetype index : order)
-        sorted.append(std::move(names[index]));
-    names = std::move(sorted);
 }
 
 } // namespace
 
 void sortFileNames(QStringList &names)
 {
-    sortInDisplayOrder(names);
+    const std::vector<qsizetype> order = displayOrder(names);
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (qsizetype index : order)
+        sorted.append(std::move(names[index]));
+    names = std::move(sorted);
 }
 
-void sortFileNames(QByteArrayList &names)
+void sortFileNames(PackedNames &names)
 {
-    sortInDisplayOrder(names);
+    const std::vector<qsizetype> order = displayOrder(names);
+    PackedNames sorted;
+    for (qsizetype index : order)
+        sorted.append(names.at(index));
+    names = std::move(sorted);
 }

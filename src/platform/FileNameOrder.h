@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArrayList>
 #include <QStringList>
+
+class PackedNames;
 
 // Puts file names in the user's alphabetical order without regard to case ("Ádám" beside
 // "Adam"); names equal in that order follow their exact text, so a folder always lists the
@@ -10,4 +11,4 @@ void sortFileNames(QStringList &names);
 
 // Names as a folder holds them, in the same order by their shown texts; two names that show
 // the same text follow their bytes.
-void sortFileNames(QByteArrayList &names);
+void sortFileNames(PackedNames &names);

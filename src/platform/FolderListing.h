@@ -15,9 +15,9 @@ enum class ListingOrder { Alphabetical, AsStored };
 
 // The listed names of one folder as the folder holds them, in the display order of their shown
 // texts (DiskName::textOf) unless asked otherwise, or the reason the folder could not be read (then the names are
-// empty). Only the bytes are kept, so a large folder costs no more than its names.
+// empty). The names are held in one buffer, so a large folder costs little more than its names.
 struct FolderListing {
-    QByteArrayList names;
+    PackedNames names;
     FileError error;
     // The folder that was read; empty when it could not be.
     FileIdentity folder;

@@ -99,14 +99,14 @@ FolderListing scanFolder(const QByteArray &folder, ListingOrder order, Accept ac
             const QByteArrayView name(entry.d_name);
             if (name[0] != '.') {
                 if (accept(descriptor, entry))
-                    listing.names.append(name.toByteArray());
+                    listing.names.append(name);
             } else if (!nameBeforeParking(entry.d_name).isEmpty()) {
                 listing.parked.append(name.toByteArray());
             }
         },
         [&](int, const FileIdentity &identity) { listing.folder = identity; });
     if (listing.error) {
-        listing.names.clear();
+        listing.names = {};
         listing.parked.clear();
     }
     if (order == ListingOrder::Alphabetical)

@@ -4,6 +4,7 @@
 #include "engine/RenameCommand.h"
 #include "engine/RenameRun.h"
 #include "platform/LocalFileSystem.h"
+#include "support/NameList.h"
 #include "support/ScriptedFileSystem.h"
 #include "support/ScriptedWindow.h"
 #include "support/TemporaryFolder.h"
@@ -174,7 +175,7 @@ private slots:
             populate();
         else if (failAt == 0 && !world.isEmpty() && !fileSystem.ignoresCase && !fileSystem.unsaved)
             remove();
-        const QByteArrayList listed = window.names();
+        const QByteArrayList listed = nameList(window.names());
         const std::optional<PlayedRun> played = playRun(window.listedFiles(), fileSystem, settings);
         RenameCommand command(window, window, fileSystem);
 

@@ -3,6 +3,7 @@
 #include "platform/LocalFileSystem.h"
 #include "platform/MountTable_linux.h"
 #include "platform/SystemVolumes.h"
+#include "support/NameList.h"
 #include "support/TemporaryFolder.h"
 
 #include <QDir>
@@ -98,7 +99,7 @@ private slots:
         QVERIFY(QFile::link(elsewhere.filePath("x.jpg"), folder.filePath("out.jpg")));
         QLocale::setDefault(QLocale(locale));
 
-        const QByteArrayList listed = m_fileSystem.listFiles(folder.diskPath(), pattern, ListingOrder::Alphabetical).names;
+        const QByteArrayList listed = nameList(m_fileSystem.listFiles(folder.diskPath(), pattern, ListingOrder::Alphabetical).names);
 
         QStringList shown;
         for (const QByteArray &name : listed)
@@ -108,7 +109,7 @@ private slots:
             QVERIFY(files.contains(name) || name == "link.jpg" || name == "out.jpg");
         const FolderContents contents = m_fileSystem.readContents(folder.diskPath());
         QCOMPARE(contents.size(), files.size() + 6); // hidden names, folders and links too
-        QCOMPARE(FolderCopy(contents).listFiles({}, pattern, ListingOrder::Alphabetical).names, listed);
+        QCOMPARE(nameList(FolderCopy(contents).listFiles({}, pattern, ListingOrder::Alphabetical).names), listed);
         TemporaryFolder plain; // no name to ask the disk by, empty and with names without letters
         QVERIFY(!m_fileSystem.readContents(plain.diskPath()).ignoresCase);
         plain.createAll({"000", "1"});

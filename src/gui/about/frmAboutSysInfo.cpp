@@ -48,10 +48,10 @@ std::optional<QString> frmAbout::sysInfoPath()
     }
     if (GetKeyValue(LocalMachineRoot, LocationKey, LocationValue, path) != KeyRead::Read)
         return std::nullopt;
-    const QByteArrayList found = m_context.fileSystem.listFiles(DiskName::fromText(path), ProgramFile, ListingOrder::Alphabetical).names;
+    const PackedNames found = m_context.fileSystem.listFiles(DiskName::fromText(path), ProgramFile, ListingOrder::Alphabetical).names;
     if (found.isEmpty())
         return std::nullopt;
-    return path + QDir::separator() + DiskName::textOf(found.first());
+    return path + QDir::separator() + DiskName::textOf(found.at(0));
 }
 
 // Reads one value as text: text values as they are, numbers as "&h" and hexadecimal digits;

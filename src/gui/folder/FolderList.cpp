@@ -69,7 +69,7 @@ void FolderList::keyPressEvent(QKeyEvent *event)
         QListWidget::keyPressEvent(event);
 }
 
-void FolderList::fillEntries(const QByteArrayList &subfolders)
+void FolderList::fillEntries(const PackedNames &subfolders)
 {
     clear();
     const QList<DiskName> components = m_path.components();
@@ -80,8 +80,8 @@ void FolderList::fillEntries(const QByteArrayList &subfolders)
         addEntry(components.at(depth).text, along, depth + 1, true);
     }
     setCurrentRow(count() - 1);
-    for (const QByteArray &bytes : subfolders) {
-        const DiskName name = DiskName::fromBytes(bytes);
+    for (qsizetype index = 0; index < subfolders.size(); ++index) {
+        const DiskName name = DiskName::fromBytes(subfolders.at(index).toByteArray());
         addEntry(name.text, m_path.child(name), int(components.size()) + 1, false);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DiskName.h"
+#include "platform/PackedNames.h"
 
 #include <QListWidget>
 
@@ -35,7 +36,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void fillEntries(const QByteArrayList &subfolders);
+    void fillEntries(const PackedNames &subfolders);
     void addEntry(const QString &text, const DiskName &path, int depth, bool open);
 
     const FileSystem &m_fileSystem;

@@ -31,7 +31,7 @@ public:
     const QByteArrayList &parkedNames() const { return m_parkedNames; }
 
     int count() const { return int(m_model.names().size()); }
-    DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index)); }
+    DiskName diskName(int index) const { return DiskName::fromBytes(m_model.names().at(index).toByteArray()); }
     bool isSelected(int index) const { return m_selected[size_t(index)]; }
     // The list as it stands, its names shared.
     ListedFiles listedFiles() const { return {m_model.names(), m_selected, m_pattern, m_listedFolder}; }

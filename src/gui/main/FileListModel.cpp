@@ -2,7 +2,7 @@
 
 #include "platform/DiskName.h"
 
-void FileListModel::setNames(QByteArrayList names)
+void FileListModel::setNames(PackedNames names)
 {
     beginResetModel();
     m_names = std::move(names);

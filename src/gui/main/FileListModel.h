@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/PackedNames.h"
+
 #include <QAbstractListModel>
-#include <QByteArrayList>
 
 #include <functional>
 
@@ -13,14 +14,14 @@ class FileListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setNames(QByteArrayList names);
-    const QByteArrayList &names() const { return m_names; }
+    void setNames(PackedNames names);
+    const PackedNames &names() const { return m_names; }
     void setToolTipSource(std::function<QString(int)> source) { m_toolTipSource = std::move(source); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
-    QByteArrayList m_names;
+    PackedNames m_names;
     std::function<QString(int)> m_toolTipSource;
 };
