@@ -174,7 +174,7 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     for (qsizetype index = 0; index < touched.size(); ++index) {
         const QByteArrayView name = touched.at(index);
         m_entry = DiskName::fromBytes(name.toByteArray());
-        if (const Failure stopped = renameTo(folder, laterNewName(pass, m_entry.text), identityStepped(name)))
+        if (const Failure stopped = renameTo(folder, laterNewName(pass, m_entry.text), stepThatGave(name)))
             return stopped;
     }
     return std::nullopt;
@@ -193,14 +193,14 @@ std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> Re
     return std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{quint32(qHash(name)), -1});
 }
 
-// The file this run renamed to the name, as the record knows it; nothing for a file the record
-// does not hold under that name.
-std::optional<FileIdentity> RenameRun::identityStepped(QByteArrayView name) const
+// The record's step that renamed a file to the name in this run; nothing for a name the record
+// does not hold.
+std::optional<int> RenameRun::stepThatGave(QByteArrayView name) const
 {
     const auto [first, last] = stepsUnder(name);
     for (auto step = first; m_record && step != last; ++step) {
         if (step->recordStep >= 0 && m_record->after(step->recordStep) == name)
-            return m_record->file(step->recordStep);
+            return step->recordStep;
     }
     return std::nullopt;
 }
@@ -236,8 +236,8 @@ RenameRun::Failure RenameRun::undoPass(RenameFolder &folder, RenameRecord &recor
     for (int done = 0; !record.isEmpty(); ++done) {
         const int step = record.size() - 1;
         m_observer.stepReached(done);
-        m_entry = DiskName::fromBytes(record.after(step));
-        const DiskName oldName = DiskName::fromBytes(record.before(step));
+        m_entry = DiskName::fromBytes(record.after(step).toByteArray());
+        const DiskName oldName = DiskName::fromBytes(record.before(step).toByteArray());
         const FileIdentity file = folder.identify(m_entry);
         if (file.isEmpty())
             return failure(RenameFailure::Kind::Refused, oldName.text, FileCondition::PathNotFound);
@@ -258,20 +258,20 @@ void RenameRun::holdEntry(int index)
 // A name too short to cut stops the run at the file in hand; any other new name is written in
 // UTF-8.
 RenameRun::Failure RenameRun::renameTo(RenameFolder &folder, const std::optional<QString> &newName,
-                                      const std::optional<FileIdentity> &stepped)
+                                      std::optional<int> earlierStep)
 {
     if (!newName)
         return failure(RenameFailure::Kind::NameTooShort);
-    return fileStep(folder, DiskName::fromText(*newName), stepped);
+    return fileStep(folder, DiskName::fromText(*newName), earlierStep);
 }
 
 // The record notes which file got the new name, as the attribute step found it just before,
-// so that only that file is given its old one back. A file this run has stepped already keeps
+// so that only that file is given its old one back. A file this run has renamed already keeps
 // the identity it had then and needs no second attribute step.
-RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped)
+RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &newName, std::optional<int> earlierStep)
 {
-    FileIdentity file = stepped.value_or(FileIdentity());
-    FileError error = stepped ? FileError() : folder.setArchiveOnly(m_entry, file);
+    FileIdentity file;
+    FileError error = earlierStep ? FileError() : folder.setArchiveOnly(m_entry, file);
     if (!error)
         error = folder.rename(m_entry, newName);
     if (!error) {
@@ -281,7 +281,9 @@ RenameRun::Failure RenameRun::fileStep(RenameFolder &folder, const DiskName &new
         if (!renamed)
             return std::nullopt;
         m_renamedAny = true;
-        if (m_record)
+        if (m_record && earlierStep)
+            m_record->addAfter(*earlierStep, newName.bytes);
+        else if (m_record)
             m_record->add(m_entry.bytes, newName.bytes, file);
         return std::nullopt;
     }

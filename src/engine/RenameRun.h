@@ -67,12 +67,12 @@ private:
     Failure madeDurable(RenameFolder &folder, Failure failure);
 
     void holdEntry(int index);
-    Failure renameTo(RenameFolder &folder, const std::optional<QString> &newName, const std::optional<FileIdentity> &stepped = {});
-    Failure fileStep(RenameFolder &folder, const DiskName &newName, const std::optional<FileIdentity> &stepped = {});
+    Failure renameTo(RenameFolder &folder, const std::optional<QString> &newName, std::optional<int> earlierStep = {});
+    Failure fileStep(RenameFolder &folder, const DiskName &newName, std::optional<int> earlierStep = {});
     using Steps = std::vector<Stepped>;
     void noteSteps(bool notes, int count);
     std::pair<Steps::const_iterator, Steps::const_iterator> stepsUnder(QByteArrayView name) const;
-    std::optional<FileIdentity> identityStepped(QByteArrayView name) const;
+    std::optional<int> stepThatGave(QByteArrayView name) const;
     RenameFailure failure(RenameFailure::Kind kind, const QString &newName = {},
                           FileCondition condition = FileCondition::Other) const;
 
