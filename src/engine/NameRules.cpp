@@ -102,6 +102,11 @@ std::optional<QString> composeNewName(const QString &name, const RenameSettings 
     return applyCaseMode(name, settings.caseMode);
 }
 
+bool isOrderFree(const RenameSettings &settings)
+{
+    return !settings.numbering && !settings.append;
+}
+
 bool hasJpeExtension(const QString &name)
 {
     return name.size() >= extensionLength && name.last(extensionLength).compare(u"jpe", Qt::CaseInsensitive) == 0;

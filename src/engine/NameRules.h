@@ -35,6 +35,11 @@ QString applyCaseMode(const QString &text, CaseMode mode);
 std::optional<QString> composeNewName(const QString &name, const RenameSettings &settings, int number,
                                       RunKind run);
 
+// True when the main pass over the whole list changes only the letter case, so that the rule
+// leaves each new name as it is: no file's new name is then the old name of another file the pass
+// moves, and the order the pass takes the files in cannot change whether it passes.
+bool isOrderFree(const RenameSettings &settings);
+
 // True when the last three characters of the name are "jpe" in any letter case.
 bool hasJpeExtension(const QString &name);
 

@@ -1,5 +1,7 @@
 #include "engine/PlayedFileList.h"
 
+#include <algorithm>
+
 PlayedFileList::PlayedFileList(ListedFiles listed, const FolderCopy &copy)
     : m_listed(std::move(listed))
     , m_copy(copy)
@@ -20,6 +22,20 @@ PackedNames PlayedFileList::namesNow() const
     for (const int place : m_startPlaces)
         now.append(place < 0 ? QByteArrayView() : m_copy.nameAt(place));
     return now;
+}
+
+std::vector<int> PlayedFileList::folderOrder() const
+{
+    std::vector<std::pair<quint32, int>> placed; // a place of -1 becomes the last
+    placed.reserve(size_t(fileCount()));
+    for (int index = 0; index < fileCount(); ++index)
+        placed.push_back({quint32(m_copy.placeOf(m_listed.names.at(index))), index});
+    std::sort(placed.begin(), placed.end());
+    std::vector<int> order;
+    order.reserve(placed.size());
+    for (const auto &[place, index] : placed)
+        order.push_back(index);
+    return order;
 }
 
 int PlayedFileList::fileCount() const

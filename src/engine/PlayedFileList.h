@@ -15,6 +15,9 @@ public:
     void followStartNames();
     // For each entry listed at the start, the name it has in the copy now.
     PackedNames namesNow() const;
+    // The listed entries in the order the copy holds them, which is the folder's own; entries
+    // the folder does not hold come last.
+    std::vector<int> folderOrder() const;
 
     int fileCount() const override;
     bool isFileSelected(int index) const override;

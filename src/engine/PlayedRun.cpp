@@ -15,13 +15,13 @@ PlayedRun folderChanged(const RenameSettings &settings)
     failure.kind = RenameFailure::Kind::FolderChanged;
     failure.oldName = settings.folder.text;
     failure.nothingRenamed = true;
-    return {failure, {}};
+    return {failure, {}, {}};
 }
 
 // The failure the played run meets names the file as the disk holds it, since nothing is
 // renamed.
 std::optional<PlayedRun> playOnce(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings,
-                                  Names names, RenameRun::LaterOrder order)
+                                  Names names, RenameRun::Order order)
 {
     FolderContents contents = fileSystem.readContents(settings.folder);
     if (contents.error)
@@ -32,8 +32,9 @@ std::optional<PlayedRun> playOnce(ListedFiles listed, const FileSystem &fileSyst
     PlayedFileList played(std::move(listed), copy);
     if (names == Names::Predicted)
         played.followStartNames();
-    RenameRun run(played, RunObserver::none(), copy, nullptr, order);
-    PlayedRun outcome{run.run(settings), {}};
+    std::vector<int> folderOrder = order == RenameRun::Order::AsStored && NameRules::isOrderFree(settings) ? played.folderOrder() : std::vector<int>();
+    RenameRun run(played, RunObserver::none(), copy, nullptr, order, folderOrder);
+    PlayedRun outcome{run.run(settings), {}, std::move(folderOrder)};
     if (outcome.failure) {
         outcome.failure->nothingRenamed = true;
         if (const int place = copy.placeOf(run.entryInHand().bytes); place >= 0)
@@ -44,16 +45,17 @@ std::optional<PlayedRun> playOnce(ListedFiles listed, const FileSystem &fileSyst
     return outcome;
 }
 
-// Whether a later pass meets a failure does not depend on the order it takes the names in, so
-// the play first takes them as the folder holds them, which needs no sort. Only a play that
-// fails is played again, on the folder read again, in the list's order, to name the file the run
-// would stop at.
+// Whether a later pass meets a failure does not depend on the order it takes the names in, nor
+// does a first pass that changes only the letter case, so the play first takes those names as the
+// folder holds them, which needs no sort and lets the disk find them in the order it stores them.
+// Only a play that fails is played again, on the folder read again, in the list's order, to name
+// the file the run would stop at.
 std::optional<PlayedRun> playOnCopy(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings,
                                     Names names)
 {
-    std::optional<PlayedRun> outcome = playOnce(listed, fileSystem, settings, names, RenameRun::LaterOrder::AsStored);
+    std::optional<PlayedRun> outcome = playOnce(listed, fileSystem, settings, names, RenameRun::Order::AsStored);
     if (outcome && outcome->failure && outcome->failure->kind != RenameFailure::Kind::FolderChanged)
-        outcome = playOnce(std::move(listed), fileSystem, settings, names, RenameRun::LaterOrder::Alphabetical);
+        outcome = playOnce(std::move(listed), fileSystem, settings, names, RenameRun::Order::Alphabetical);
     return outcome;
 }
 
@@ -64,8 +66,7 @@ std::optional<PlayedRun> playRun(ListedFiles listed, const FileSystem &fileSyste
     return playOnCopy(std::move(listed), fileSystem, settings, Names::Predicted);
 }
 
-std::optional<RenameFailure> checkRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings)
+std::optional<PlayedRun> checkRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings)
 {
-    const std::optional<PlayedRun> played = playOnCopy(std::move(listed), fileSystem, settings, Names::NotNeeded);
-    return played ? played->failure : std::nullopt;
+    return playOnCopy(std::move(listed), fileSystem, settings, Names::NotNeeded);
 }

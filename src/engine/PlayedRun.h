@@ -7,6 +7,7 @@
 #include "platform/PackedNames.h"
 
 #include <optional>
+#include <vector>
 
 class FileSystem;
 
@@ -18,11 +19,13 @@ struct PlayedRun {
     // For each listed entry, the name it would end with (also when the run is refused), held in
     // one buffer.
     PackedNames finalNames;
+    // The listed entries in the order the run that passed took them on its first pass: the
+    // folder's own, or empty for the list's.
+    std::vector<int> order;
 };
 
 // Nothing when the folder cannot be read, so that no play is possible. It touches nothing but
 // the file system's reading of the folder, so it may run on any thread.
 std::optional<PlayedRun> playRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings);
-// The failure of the same play, without the names it would give; nothing also when the folder
-// cannot be read.
-std::optional<RenameFailure> checkRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings);
+// The same play without the names it would give; nothing also when the folder cannot be read.
+std::optional<PlayedRun> checkRun(ListedFiles listed, const FileSystem &fileSystem, const RenameSettings &settings);

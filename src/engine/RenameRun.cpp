@@ -8,12 +8,13 @@
 using namespace NameRules;
 
 RenameRun::RenameRun(FileListSource &list, RunObserver &observer, const FileSystem &fileSystem, RenameRecord *record,
-                     LaterOrder laterOrder)
+                     Order laterOrder, std::span<const int> wholeListOrder)
     : m_list(list)
     , m_observer(observer)
     , m_fileSystem(fileSystem)
     , m_record(record)
     , m_laterOrder(laterOrder)
+    , m_wholeListOrder(wholeListOrder)
 {
 }
 
@@ -130,9 +131,10 @@ RenameRun::Failure RenameRun::madeDurable(RenameFolder &folder, Failure failure)
 
 RenameRun::Failure RenameRun::wholeListMainPass(RenameFolder &folder, const RenameSettings &settings, int count)
 {
-    for (int index = 0; index < count; ++index) {
+    for (int step = 0; step < count; ++step) {
+        const int index = m_wholeListOrder.empty() ? step : m_wholeListOrder[size_t(step)];
         holdEntry(index);
-        m_observer.stepReached(index);
+        m_observer.stepReached(step);
         if (const Failure stopped = renameTo(folder, composeNewName(m_entry.text, settings, index, RunKind::WholeList)))
             return stopped;
     }
@@ -169,7 +171,7 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     listing = {};
     if (m_notesSteps)
         m_stepped.reserve(m_stepped.size() + size_t(touched.size()));
-    if (m_laterOrder == LaterOrder::Alphabetical)
+    if (m_laterOrder == Order::Alphabetical)
         sortFileNames(touched);
     for (qsizetype index = 0; index < touched.size(); ++index) {
         const QByteArrayView name = touched.at(index);

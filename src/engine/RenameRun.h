@@ -8,6 +8,7 @@
 #include "engine/RunObserver.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 class FileSystem;
@@ -24,12 +25,14 @@ public:
     // The order a later pass takes the names it touches in: the list's, or the folder's own,
     // which needs no sort. Without a failure the outcome is the same; with one, the order tells
     // which file the run stops at.
-    enum class LaterOrder { Alphabetical, AsStored };
+    enum class Order { Alphabetical, AsStored };
 
     // Each rename the run makes is added to `record`; a played run and an undo keep none.
-    // The observer is told of the run's start, steps and end.
+    // The observer is told of the run's start, steps and end. `wholeListOrder` holds every
+    // listed entry in the order the first pass over the whole list renames them in (each keeps
+    // the number of its place in the list); empty for the list's own order.
     RenameRun(FileListSource &list, RunObserver &observer, const FileSystem &fileSystem, RenameRecord *record = nullptr,
-              LaterOrder laterOrder = LaterOrder::Alphabetical);
+              Order laterOrder = Order::Alphabetical, std::span<const int> wholeListOrder = {});
 
     // The failure that stopped the run, if one did.
     std::optional<RenameFailure> run(const RenameSettings &settings);
@@ -85,7 +88,8 @@ private:
     DiskName m_entry; // the file in hand as the folder holds it
     DiskName m_folder;
     RenameRecord *m_record;
-    LaterOrder m_laterOrder;
+    Order m_laterOrder;
+    std::span<const int> m_wholeListOrder;
     bool m_renamedAny = false; // whether a file got a new name
     // The hashes of the names that files stood under after their step in this run, and the
     // record's step that renamed them (-1 for none), noted when a later pass follows: the accent

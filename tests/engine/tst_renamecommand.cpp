@@ -140,6 +140,8 @@ private slots:
         add("disk refuses the first", {.files = abc, .failAt = 1, .after = {"a.txt", "b.txt", "c.txt"}, .message = refusal("a.txt", "000.txt", openFile)});
         add("disk refuses the third", {.files = {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}, .failAt = 3,
             .after = {"000.txt", "001.txt", "c.txt", "d.txt", "e.txt"}, .message = refusal("c.txt", "002.txt", openFile, stopped)});
+        add("case only: in the folder's order", {.files = {"A.TXT", "B.TXT", "C.TXT"}, .settings = lower, .failAt = 2,
+            .after = {"A.TXT", "B.TXT", "c.txt"}, .message = refusal("B.TXT", "b.txt", openFile, stopped)});
         add("no folder chosen", {.files = abc, .settings = {.folder = DiskName::fromText("*elérési út*")}, .after = {"a.txt", "b.txt", "c.txt"},
             .message = "Nincs megnyitott könyvtár. Válasszon egyet az „Új könyvtár” gombbal."});
         add("folder removed before", {.files = abc, .world = "folder", .message = refusal("a.txt", "000.txt", missing)});

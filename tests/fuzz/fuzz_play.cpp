@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
         data[1] >> index & 1 ? void(window.selected.insert(index)) : void();
 
     const std::optional<PlayedRun> played = playRun(window.listedFiles(), folder, settings);
-    check(played && played->failure.has_value() == checkRun(window.listedFiles(), folder, settings).has_value());
+    const std::optional<PlayedRun> checked = checkRun(window.listedFiles(), folder, settings);
+    check(played && checked && played->failure.has_value() == checked->failure.has_value());
     if (played->failure) {
         check(!played->failure->message().isEmpty() && !played->failure->preview(QString()).isEmpty());
         return 0;
