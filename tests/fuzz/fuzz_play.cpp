@@ -11,6 +11,7 @@
 #include "platform/AllowedRename.h"
 #include "engine/ListedFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -55,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     }
     const FolderCopy folder(contents);
     ListedFolder window(folder, QStringLiteral("/"), QString::fromUtf8(lines.at(1)));
-    for (int index = 0; index < 8; ++index)
+    for (int index = 0; index < std::min(8, window.fileCount()); ++index)
         data[1] >> index & 1 ? void(window.selected.insert(index)) : void();
 
     const std::optional<PlayedRun> played = playRun(window.listedFiles(), folder, settings);
