@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace NameRules {
 
 namespace {
@@ -112,6 +114,11 @@ bool hasJpeExtension(const QString &name)
     return name.size() >= extensionLength && name.last(extensionLength).compare(u"jpe", Qt::CaseInsensitive) == 0;
 }
 
+bool hasJpeExtension(QByteArrayView name)
+{
+    return name.size() >= extensionLength && QLatin1StringView(name.last(extensionLength)).compare(u"jpe", Qt::CaseInsensitive) == 0;
+}
+
 std::optional<QString> rewriteJpeExtension(const QString &name)
 {
     const std::optional<SplitName> split = splitFileName(name);
@@ -134,6 +141,12 @@ std::optional<QString> foldedNewName(const QString &name)
     if (!split)
         return std::nullopt;
     return withExtension(foldAccents(split->base), split->extension);
+}
+
+bool foldingSurelyKeeps(QByteArrayView name)
+{
+    const bool plain = std::all_of(name.begin(), name.end(), [](char byte) { return uchar(byte) < 0x80; });
+    return plain && name.size() >= dotAndExtensionLength && name.at(name.size() - dotAndExtensionLength) == '.';
 }
 
 } // namespace NameRules

@@ -42,6 +42,9 @@ bool isOrderFree(const RenameSettings &settings);
 
 // True when the last three characters of the name are "jpe" in any letter case.
 bool hasJpeExtension(const QString &name);
+// The same for a name as the folder holds it: its last three bytes, since no other character
+// is written with the bytes of j, p or e.
+bool hasJpeExtension(QByteArrayView name);
 
 // For a name with the jpe extension: its base followed by ".jpg".
 std::optional<QString> rewriteJpeExtension(const QString &name);
@@ -51,5 +54,9 @@ QString foldAccents(const QString &name);
 
 // The folded base, a dot and the name's own extension, which is never folded.
 std::optional<QString> foldedNewName(const QString &name);
+
+// True when folding surely gives the name, as the folder holds it, back as it is: plain ASCII
+// with a dot before the last three characters. False says nothing; foldedNewName tells then.
+bool foldingSurelyKeeps(QByteArrayView name);
 
 } // namespace NameRules

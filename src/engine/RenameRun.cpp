@@ -212,18 +212,25 @@ PackedNames RenameRun::namesTouchedBy(LaterPass pass, const PackedNames &names) 
     PackedNames touched;
     for (qsizetype index = 0; index < names.size(); ++index) {
         const QByteArrayView name = names.at(index);
-        const QString text = DiskName::textOf(name);
-        if (pass == LaterPass::Jpe && !hasJpeExtension(text))
-            continue;
-        const auto [first, last] = stepsUnder(name);
-        if (pass == LaterPass::Accents && first != last) {
-            const std::optional<QString> folded = foldedNewName(text);
-            if (folded && DiskName::fromText(*folded).bytes == name)
-                continue;
-        }
-        touched.append(name);
+        if (pass == LaterPass::Jpe ? hasJpeExtension(name) : !isSteppedUnder(name) || !foldingKeeps(name))
+            touched.append(name);
     }
     return touched;
+}
+
+bool RenameRun::isSteppedUnder(QByteArrayView name) const
+{
+    const auto [first, last] = stepsUnder(name);
+    return first != last;
+}
+
+// Whether folding gives the name back as the folder holds it.
+bool RenameRun::foldingKeeps(QByteArrayView name)
+{
+    if (foldingSurelyKeeps(name))
+        return true;
+    const std::optional<QString> folded = foldedNewName(DiskName::textOf(name));
+    return folded && DiskName::fromText(*folded).bytes == name;
 }
 
 std::optional<QString> RenameRun::laterNewName(LaterPass pass, const QString &name) const

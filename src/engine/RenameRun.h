@@ -61,6 +61,8 @@ private:
     Failure selectedMainPass(RenameFolder &folder, const RenameSettings &settings, int count);
     Failure laterPass(RenameFolder &folder, LaterPass pass);
     PackedNames namesTouchedBy(LaterPass pass, const PackedNames &names) const;
+    bool isSteppedUnder(QByteArrayView name) const;
+    static bool foldingKeeps(QByteArrayView name);
     std::optional<QString> laterNewName(LaterPass pass, const QString &name) const;
     Failure undoPass(RenameFolder &folder, RenameRecord &record);
 
