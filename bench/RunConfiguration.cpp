@@ -27,6 +27,11 @@ RunConfiguration RunConfiguration::lower()
     return {QStringLiteral("lower case"), false, CaseMode::Lower, false, false};
 }
 
+RunConfiguration RunConfiguration::lowerAccents()
+{
+    return {QStringLiteral("lower case, accents (2 passes)"), false, CaseMode::Lower, false, true};
+}
+
 RunConfiguration RunConfiguration::lowerJpeAccents()
 {
     return {QStringLiteral("lower case, jpe, accents (3 passes)"), false, CaseMode::Lower, true, true, 1.3};

@@ -27,6 +27,9 @@ struct RunConfiguration {
     // One pass: lower case without numbering.
     static RunConfiguration lower();
 
+    // Two passes: lower case without numbering, then accents folded.
+    static RunConfiguration lowerAccents();
+
     // Three passes: lower case without numbering, then jpe to jpg, then accents folded.
     static RunConfiguration lowerJpeAccents();
 

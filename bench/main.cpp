@@ -71,6 +71,8 @@ void measureAgainstPerl(ResultTable &table)
     benchmark.measureAgainstPerl(folder, RunConfiguration::numbered(),
                                  QStringLiteral(R"(s/^.*\.(.{3})$/sprintf("%03d.%s", $::n++, $1)/e)"));
     benchmark.measureAgainstPerl(folder, RunConfiguration::lower(), QStringLiteral("$_ = lc"));
+    benchmark.measureAgainstPerl(folder, RunConfiguration::lowerAccents(),
+                                 QStringLiteral(R"($_ = lc; s/^(.*)(\..{3})$/($1 =~ tr{\x{e1}\x{e9}\x{ed}\x{f3}\x{f6}\x{151}\x{fa}\x{fc}\x{171}}{aeiooouuu}r).$2/e)"));
     benchmark.measureAgainstPerl(folder, RunConfiguration::lowerJpeAccents(),
                                  QStringLiteral(R"($_ = lc; s/jpe$/jpg/; s/^(.*)(\..{3})$/($1 =~ tr{\x{e1}\x{e9}\x{ed}\x{f3}\x{f6}\x{151}\x{fa}\x{fc}\x{171}}{aeiooouuu}r).$2/e)"));
 }

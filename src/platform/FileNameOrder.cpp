@@ -83,7 +83,7 @@ int compareKeys(QByteArrayView a, QByteArrayView b)
 // buffer, makes each comparison a plain byte comparison; the keys are gone before the sorted
 // list is built.
 template<typename Names>
-std::vector<qsizetype> displayOrder(const Names &names)
+std::vector<quint32> displayOrder(const Names &names)
 {
     const Collator collator = userCollator();
     PackedNames keys;
@@ -91,9 +91,9 @@ std::vector<qsizetype> displayOrder(const Names &names)
     for (qsizetype index = 0; index < names.size(); ++index)
         appendSortKey(collator.get(), shownText(names.at(index)), key, keys);
 
-    std::vector<qsizetype> order(names.size());
+    std::vector<quint32> order(size_t(names.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+    std::sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
         const int byCollation = compareKeys(keys.at(a), keys.at(b));
         if (byCollation != 0)
             return byCollation < 0;
@@ -106,19 +106,19 @@ std::vector<qsizetype> displayOrder(const Names &names)
 
 void sortFileNames(QStringList &names)
 {
-    const std::vector<qsizetype> order = displayOrder(names);
+    const std::vector<quint32> order = displayOrder(names);
     QStringList sorted;
     sorted.reserve(names.size());
-    for (qsizetype index : order)
+    for (quint32 index : order)
         sorted.append(std::move(names[index]));
     names = std::move(sorted);
 }
 
 void sortFileNames(PackedNames &names)
 {
-    const std::vector<qsizetype> order = displayOrder(names);
+    const std::vector<quint32> order = displayOrder(names);
     PackedNames sorted;
-    for (qsizetype index : order)
+    for (quint32 index : order)
         sorted.append(names.at(index));
     names = std::move(sorted);
 }
