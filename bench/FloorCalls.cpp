@@ -71,7 +71,7 @@ void renameAll(const QString &path, const RunConfiguration &configuration, std::
     });
     if (settings.jpeRewrite) {
         renamePass(folder, names, done, [](const QString &name, int) {
-            return hasJpeExtension(name) ? rewriteJpeExtension(name) : std::nullopt;
+            return hasJpeExtension(QFile::encodeName(name)) ? rewriteJpeExtension(name) : std::nullopt;
         });
     }
     if (settings.accentFolding && !settings.numbering)

@@ -109,11 +109,6 @@ bool isOrderFree(const RenameSettings &settings)
     return !settings.numbering && !settings.append;
 }
 
-bool hasJpeExtension(const QString &name)
-{
-    return name.size() >= extensionLength && name.last(extensionLength).compare(u"jpe", Qt::CaseInsensitive) == 0;
-}
-
 bool hasJpeExtension(QByteArrayView name)
 {
     return name.size() >= extensionLength && QLatin1StringView(name.last(extensionLength)).compare(u"jpe", Qt::CaseInsensitive) == 0;

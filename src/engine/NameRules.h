@@ -40,10 +40,9 @@ std::optional<QString> composeNewName(const QString &name, const RenameSettings 
 // moves, and the order the pass takes the files in cannot change whether it passes.
 bool isOrderFree(const RenameSettings &settings);
 
-// True when the last three characters of the name are "jpe" in any letter case.
-bool hasJpeExtension(const QString &name);
-// The same for a name as the folder holds it: its last three bytes, since no other character
-// is written with the bytes of j, p or e.
+// True when the last three characters of the name, as the folder holds it, are "jpe" in any
+// letter case: its last three bytes, since no other character is written with the bytes of j, p
+// or e.
 bool hasJpeExtension(QByteArrayView name);
 
 // For a name with the jpe extension: its base followed by ".jpg".
