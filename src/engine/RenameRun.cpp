@@ -96,7 +96,7 @@ RenameRun::Failure RenameRun::runObserved(RunKind kind, RenameFolder *folder, co
         folder->makeDurable();
         failure = madeDurable(*folder, pass(*folder));
     }
-    m_stepped = {}; // let go before the list is read again
+    m_stepped = Steps(); // let go before the list is read again
     m_observer.runEnded(kind);
     return failure;
 }
