@@ -9,6 +9,8 @@
 #include "RunConfiguration.h"
 #include "SampleFolder.h"
 
+#include "platform/LargeBlocks.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QStyleFactory>
@@ -81,6 +83,7 @@ void measureAgainstPerl(ResultTable &table)
 
 int main(int argc, char *argv[])
 {
+    returnLargeBlocksToSystem(); // as the program does
     chooseOffscreenPlatform();
     QApplication application(argc, argv);
     // The window is drawn in the style the program uses.

@@ -3,6 +3,7 @@
 #include "gui/ProgramContext.h"
 #include "gui/QtMessageBoxes.h"
 #include "platform/CurrentFolders.h"
+#include "platform/LargeBlocks.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/SystemProgramStarter.h"
 #include "platform/SystemRandomNumbers.h"
@@ -20,6 +21,7 @@
 // name the desktop entry, so docks and task bars group them under the program's icon.
 int main(int argc, char *argv[])
 {
+    returnLargeBlocksToSystem();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("hu.calvenor.Atnevezes"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
