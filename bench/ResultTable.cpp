@@ -42,17 +42,26 @@ void ResultTable::addNote(const QString &note)
 
 void ResultTable::print(QTextStream &out) const
 {
+    printHeading(out);
+    printBody(out);
+}
+
+void ResultTable::printHeading(QTextStream &out)
+{
     out << QStringLiteral("case").leftJustified(labelWidth) << QStringLiteral("N").rightJustified(numberWidth)
         << QStringLiteral("real ms").rightJustified(numberWidth)
         << QStringLiteral("floor ms").rightJustified(numberWidth)
         << QStringLiteral("ratio").rightJustified(numberWidth)
         << QStringLiteral("target").rightJustified(numberWidth)
         << QStringLiteral("peak MiB").rightJustified(numberWidth + 4) << QStringLiteral("  result") << Qt::endl;
+}
 
+void ResultTable::printBody(QTextStream &out) const
+{
     for (const Row &row : m_rows)
         printRow(out, row);
-
-    out << Qt::endl;
+    if (!m_notes.isEmpty())
+        out << Qt::endl;
     for (const QString &note : m_notes)
         out << QStringLiteral("note: ") << note << Qt::endl;
 }

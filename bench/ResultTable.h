@@ -27,8 +27,12 @@ public:
     void addRow(const Row &row);
     void addNote(const QString &note);
 
-    // The rows, each with its peak memory against its limit, then the notes.
+    // The heading, then the body.
     void print(QTextStream &out) const;
+    // The line that names the columns.
+    static void printHeading(QTextStream &out);
+    // The rows, each with its peak memory against its limit, then the notes.
+    void printBody(QTextStream &out) const;
 
 private:
     static void printRow(QTextStream &out, const Row &row);
