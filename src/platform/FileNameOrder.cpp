@@ -8,9 +8,13 @@
 #include <unicode/ucol.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <numeric>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -79,22 +83,77 @@ int compareKeys(QByteArrayView a, QByteArrayView b)
     return byBytes != 0 ? byBytes : int(a.size() - b.size());
 }
 
-// The positions of the names in display order. One sort key per name, all of them in one
-// buffer, makes each comparison a plain byte comparison; the keys are gone before the sorted
-// list is built.
+// The sort keys of the names from `first` to `last`, one after another in one buffer.
 template<typename Names>
-std::vector<quint32> displayOrder(const Names &names)
+PackedNames sortKeys(const Names &names, qsizetype first, qsizetype last)
 {
     const Collator collator = userCollator();
     PackedNames keys;
     QByteArray key(256, Qt::Uninitialized);
-    for (qsizetype index = 0; index < names.size(); ++index)
+    for (qsizetype index = first; index < last; ++index)
         appendSortKey(collator.get(), shownText(names.at(index)), key, keys);
+    return keys;
+}
+
+// A long list is put in order in two halves at once, one on another core, and the halves are
+// then merged; a short one is not worth the thread.
+bool worthASecondCore(qsizetype size)
+{
+    constexpr qsizetype longList = 20'000;
+    return size >= longList && std::thread::hardware_concurrency() > 1;
+}
+
+// Runs `work` on another thread when asked to, or else when its result is wanted; so does a
+// process that the system refuses another thread.
+template<typename Work>
+auto startOnSecondCore(bool secondCore, Work work)
+{
+    if (secondCore) {
+        try {
+            return std::async(std::launch::async, work);
+        } catch (const std::system_error &) {
+        }
+    }
+    return std::async(std::launch::deferred, std::move(work));
+}
+
+// The sort keys of all names, in two halves, each made with a collator of its own; the first
+// half is empty for a short list.
+template<typename Names>
+std::array<PackedNames, 2> sortKeysInHalves(const Names &names, bool secondCore)
+{
+    const qsizetype half = secondCore ? names.size() / 2 : 0;
+    auto firstHalf = startOnSecondCore(secondCore, [&] { return sortKeys(names, 0, half); });
+    PackedNames secondHalf = sortKeys(names, half, names.size());
+    return {firstHalf.get(), std::move(secondHalf)};
+}
+
+// Sorts the positions by `less`, the two halves at once for a long list, then merges them.
+template<typename Less>
+void sortInHalves(std::vector<quint32> &order, bool secondCore, Less less)
+{
+    const auto middle = order.begin() + std::ptrdiff_t(secondCore ? order.size() / 2 : 0);
+    auto firstHalf = startOnSecondCore(secondCore, [&] { std::sort(order.begin(), middle, less); });
+    std::sort(middle, order.end(), less);
+    firstHalf.get();
+    std::inplace_merge(order.begin(), middle, order.end(), less);
+}
+
+// The positions of the names in display order. One sort key per name, all of them in two
+// buffers, makes each comparison a plain byte comparison; the keys are gone before the sorted
+// list is built.
+template<typename Names>
+std::vector<quint32> displayOrder(const Names &names)
+{
+    const bool secondCore = worthASecondCore(names.size());
+    const std::array<PackedNames, 2> keys = sortKeysInHalves(names, secondCore);
+    const qsizetype half = keys[0].size();
+    const auto keyOf = [&](quint32 index) { return index < half ? keys[0].at(index) : keys[1].at(index - half); };
 
     std::vector<quint32> order(size_t(names.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
-        const int byCollation = compareKeys(keys.at(a), keys.at(b));
+    sortInHalves(order, secondCore, [&](quint32 a, quint32 b) {
+        const int byCollation = compareKeys(keyOf(a), keyOf(b));
         if (byCollation != 0)
             return byCollation < 0;
         return exactlyBefore(names.at(a), names.at(b));

@@ -1,5 +1,6 @@
 #include "engine/FolderCopy.h"
 #include "platform/FileHandle_posix.h"
+#include "platform/FileNameOrder.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/MountTable_linux.h"
 #include "platform/SystemVolumes.h"
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -116,6 +118,19 @@ private slots:
         QVERIFY(!m_fileSystem.readContents(plain.diskPath()).ignoresCase);
         // A path copied from an old disk may hold a Windows-1250 name below UTF-8 ones.
         QCOMPARE(DiskName::textOf("/Ny\xC3\xA1r/\xC1rv\xEDz"), QStringLiteral("/Nyár/Árvíz"));
+    }
+
+    // A long list is put in order in two halves at once; the halves meet as one order.
+    void longListIsOneOrder()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("hu_HU")));
+        QStringList names;
+        for (int number = 0; number < 30'000; ++number)
+            names << QStringLiteral("%1_%2").arg(number % 2 ? u"Á" : u"a").arg(number, 5, 10, QLatin1Char('0'));
+        const QStringList expected = names;
+        std::reverse(names.begin(), names.end());
+        sortFileNames(names);
+        QCOMPARE(names, expected);
     }
 
     // Volumes are listed without reading them, each labelled here by its source; a path belongs to
