@@ -200,8 +200,10 @@ std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> Re
 // does not hold.
 std::optional<int> RenameRun::stepThatGave(QByteArrayView name) const
 {
+    if (!m_record)
+        return std::nullopt;
     const auto [first, last] = stepsUnder(name);
-    for (auto step = first; m_record && step != last; ++step) {
+    for (auto step = first; step != last; ++step) {
         if (step->recordStep >= 0 && m_record->after(step->recordStep) == name)
             return step->recordStep;
     }
