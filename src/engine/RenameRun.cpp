@@ -97,6 +97,7 @@ RenameRun::Failure RenameRun::runObserved(RunKind kind, RenameFolder *folder, co
         failure = madeDurable(*folder, pass(*folder));
     }
     m_stepped = Steps(); // let go before the list is read again
+    m_earlierSteps = 0;
     m_observer.runEnded(kind);
     return failure;
 }
@@ -168,6 +169,7 @@ RenameRun::Failure RenameRun::laterPass(RenameFolder &folder, LaterPass pass)
     if (Failure changed = folderFailure(&folder, listing.folder))
         return changed;
     std::sort(m_stepped.begin(), m_stepped.end());
+    m_earlierSteps = m_stepped.size();
     PackedNames touched = namesTouchedBy(pass, listing.names);
     listing = {};
     if (m_notesSteps)
@@ -193,7 +195,8 @@ void RenameRun::noteSteps(bool notes, int count)
 
 std::pair<RenameRun::Steps::const_iterator, RenameRun::Steps::const_iterator> RenameRun::stepsUnder(QByteArrayView name) const
 {
-    return std::equal_range(m_stepped.cbegin(), m_stepped.cend(), Stepped{quint32(qHash(name)), -1});
+    const auto earlier = m_stepped.cbegin() + std::ptrdiff_t(m_earlierSteps);
+    return std::equal_range(m_stepped.cbegin(), earlier, Stepped{quint32(qHash(name)), -1});
 }
 
 // The record's step that renamed a file to the name in this run; nothing for a name the record

@@ -64,8 +64,8 @@ class TestRenameCommand : public QObject {
 private slots:
     // A run over a real folder, each file holding its name: files, pattern, settings, selection and
     // what happens meanwhile give the names after, the message, the refreshes and the bar. In every
-    // row no file is lost or replaced, what the play predicts is what the disk gets, and Ctrl+Z
-    // gives every file its old name back.
+    // row no file is lost or replaced, each file gets one attribute step, what the play predicts
+    // is what the disk gets, and Ctrl+Z gives every file its old name back.
     void run_data()
     {
         QTest::addColumn<RunRow>("row");
@@ -187,6 +187,8 @@ private slots:
         QCOMPARE(folder.entries(), after);
         QVERIFY(!failure || (failure->newName.size() > 80 ? failure->details().endsWith(failure->newName) : failure->details().isEmpty()));
         QCOMPARE(window.refreshes, refreshes);
+        // However many passes rename a file, it gets one attribute step.
+        QCOMPARE(QSet<quint64>(fileSystem.attributeSteps.begin(), fileSystem.attributeSteps.end()).size(), fileSystem.attributeSteps.size());
         // A run the play refuses is never shown; one that reaches the disk is shown as it started, and is over.
         const bool refusedByPlay = played && played->failure;
         const QString shown = QStringLiteral("%1 %2").arg(selection.isEmpty() ? "whole list" : "selected").arg(listed.size());

@@ -28,6 +28,7 @@ public:
     bool ignoresCase = false;
     bool unsaved = false; // the disk is pulled before the renames are written through
     mutable QList<int> savedAfter; // how many renames were made each time the folder was written through
+    mutable QList<quint64> attributeSteps; // the file each attribute step found, by its inode
     void makeUnready(const QString &root, FileCondition condition, int times = -1) { m_unready[root] = {condition, times}; }
 
     FolderListing listFiles(const DiskName &folder, const QString &patterns, ListingOrder order) const override
@@ -67,7 +68,12 @@ private:
         Folder(std::unique_ptr<RenameFolder> real, const ScriptedFileSystem &owner, const DiskName &path)
             : m_real(std::move(real)), m_owner(owner), m_path(path) {}
 
-        FileError setArchiveOnly(const DiskName &name, FileIdentity &file) override { return m_real->setArchiveOnly(name, file); }
+        FileError setArchiveOnly(const DiskName &name, FileIdentity &file) override
+        {
+            const FileError error = m_real->setArchiveOnly(name, file);
+            m_owner.attributeSteps.append(file.inode);
+            return error;
+        }
         FileError rename(const DiskName &oldName, const DiskName &newName) override
         {
             const bool failing = ++m_owner.m_renames == m_owner.failingRename;
