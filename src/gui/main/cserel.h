@@ -93,6 +93,7 @@ private:
     std::unique_ptr<indit> m_chooser;
     DiskName m_label5Folder;
     PreviewPlay m_preview;
+    int m_nextShownStep = 0; // the step at which the progress bar is next told how far the run is
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label4 = nullptr;
