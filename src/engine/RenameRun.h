@@ -101,8 +101,8 @@ private:
     // meanwhile is left alone by the accent pass too, and its name stays.
     bool m_notesSteps = false;
     Steps m_stepped; // reserved before each pass, so that it grows once a pass
-    // The steps of the passes before this one, sorted by hash; the steps of this pass follow them
-    // unsorted, and are never looked up in it.
+    // How many steps the passes before this one made, sorted by hash; the steps of this pass
+    // follow them unsorted, since a pass never looks up its own steps.
     size_t m_earlierSteps = 0;
     bool m_undoing = false;
 };

@@ -71,7 +71,8 @@ private:
         FileError setArchiveOnly(const DiskName &name, FileIdentity &file) override
         {
             const FileError error = m_real->setArchiveOnly(name, file);
-            m_owner.attributeSteps.append(file.inode);
+            if (!file.isEmpty())
+                m_owner.attributeSteps.append(file.inode);
             return error;
         }
         FileError rename(const DiskName &oldName, const DiskName &newName) override
